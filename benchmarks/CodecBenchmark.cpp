@@ -1,0 +1,35 @@
+// Round trip of a full template through the codec: decode, encode, validate.
+#include "image/KeyTextDecoder.h"
+#include "image/KeyTextEncoder.h"
+#include "image/TemplateImage.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+vorn::TemplateImage fullTemplate() {
+    // Mixed ASCII and scan-code texts, chosen to fill most of the key area.
+    static const char* const texts[] = {"[F1]",       "Hello[CR]",       "[Ctrl][C]",
+                                        "[Delay5]12", "[PrintScreen]",   "[PAD7][PAD8]",
+                                        "a[[b]]",     "[Mute][VolumeUp]"};
+    vorn::KeyTexts keyText;
+    for (int key = 0; key < vorn::keyNumberCount; ++key)
+        keyText[key] = texts[key % std::size(texts)];
+    vorn::TemplateImage image = vorn::newTemplateImage(2013);
+    vorn::encodeImage(image, keyText, 2013);
+    return image;
+}
+
+void BM_DecodeEncodeValidate(benchmark::State& state) {
+    vorn::TemplateImage image = fullTemplate();
+    vorn::KeyTexts keyText;
+    for (auto _ : state) {
+        vorn::decodeImage(image, 2013, keyText);
+        vorn::encodeImage(image, keyText, 2013);
+        benchmark::DoNotOptimize(vorn::validateImage(image));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_DecodeEncodeValidate);
+
+} // namespace

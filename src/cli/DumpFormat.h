@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorn::cli {
+
+// A key text for a dump line: "\" as "\\", bytes below 0x20 and from 0x7F up as "\xHH".
+std::string escapeKeyText(std::string_view text);
+
+struct DumpLine {
+    int keyNumber;
+    std::string keyText;
+};
+
+// Parses "N<TAB>TEXT"; on a malformed line returns nothing and says why in `error`.
+std::optional<DumpLine> parseDumpLine(std::string_view line, std::string& error);
+
+} // namespace vorn::cli

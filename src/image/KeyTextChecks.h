@@ -1,0 +1,28 @@
+#pragma once
+
+#include "image/TemplateImage.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorn {
+
+inline constexpr std::string_view wrongKeyTextMessage = "Wrong function word or scan code word!!";
+inline constexpr std::string_view wrongAsciiTextMessage = "Wrong ASCII or function word!!";
+
+// A valid ASCII-mode text (or empty).
+bool isAsciiText(std::string_view text);
+// A valid scan-code-mode text (or empty).
+bool isScanText(std::string_view text);
+// Valid in either mode; the ASCII check is made first.
+bool isValidKeyText(std::string_view text);
+
+// The first key number, in key-number order, whose text passes neither check.
+std::optional<int> firstInvalidKeyText(const KeyTexts& keyText);
+
+// Every plain character as "[code]" in decimal, function words as they stand, literal
+// brackets as nothing; empty when the text is not a valid ASCII-mode text.
+std::string decimalDisplayForm(std::string_view text);
+
+} // namespace vorn

@@ -1,0 +1,137 @@
+#include "image/KeyTextDecoder.h"
+
+#include "image/KeyWords.h"
+
+namespace vorn {
+
+namespace {
+
+// Reads the bytes of one record; past the image's end every read yields the terminator.
+class RecordReader {
+public:
+    RecordReader(const TemplateImage& image, std::size_t& pos)
+        : image_(image)
+        , pos_(pos) {}
+    std::uint8_t next() { return pos_ < image_.size() ? image_[pos_++] : 0; }
+
+private:
+    const TemplateImage& image_;
+    std::size_t& pos_;
+};
+
+void appendDelay(std::string& text, int value) {
+    text += functionWords::delayPrefix;
+    text += std::to_string(value);
+    text += ']';
+}
+
+void decodeAsciiRecord(RecordReader& in, std::uint8_t b, std::string& text) {
+    for (; b != 0; b = in.next()) {
+        switch (b) {
+        case carriageReturnCode: text += functionWords::carriageReturn; break;
+        case '[': text += "[["; break;
+        case ']': text += "]]"; break;
+        case separatorCode: text += functionWords::separator; break;
+        case functionPrefixCode: {
+            const std::uint8_t operand = in.next();
+            if (operand == 0)
+                return;
+            if (operand == capsOperand)
+                text += functionWords::caps;
+            else
+                appendDelay(text, operand);
+            break;
+        }
+        default: text += static_cast<char>(b);
+        }
+    }
+}
+
+// Returns false when the record's terminator was consumed inside a sequence.
+bool decodeExtended(RecordReader& in, std::string& text) {
+    const std::uint8_t c = in.next();
+    if (c == 0)
+        return false;
+    if (c == 0xF0) {
+        text += "[0E0][0F0]";
+    } else if (c == 0x2A) {
+        const std::uint8_t d = in.next();
+        if (d == 0)
+            return false;
+        if (d != 0xE0)
+            return true;
+        const std::uint8_t e = in.next();
+        if (e == 0)
+            return false;
+        if (e == 0x37)
+            text += "[PrintScreen]";
+    } else {
+        text += extendedCodeWord(c);
+    }
+    return true;
+}
+
+bool decodePause(RecordReader& in, std::string& text) {
+    const std::uint8_t c = in.next();
+    if (c == 0)
+        return false;
+    if (c != 0x1D)
+        return true;
+    const std::uint8_t d = in.next();
+    if (d == 0)
+        return false;
+    if (d == 0x45)
+        text += "[PauseBreak]";
+    return true;
+}
+
+void decodeScanRecord(RecordReader& in, std::string& text) {
+    int levels = 0;
+    for (std::uint8_t b = in.next(); b != 0; b = in.next()) {
+        bool recordGoesOn = true;
+        switch (b) {
+        case 0xE0: recordGoesOn = decodeExtended(in, text); break;
+        case 0xE1: recordGoesOn = decodePause(in, text); break;
+        case scanMarkerCode: ++levels; break;
+        case functionPrefixCode: {
+            const std::uint8_t operand = in.next();
+            recordGoesOn = operand != 0;
+            if (recordGoesOn && operand != capsOperand)
+                appendDelay(text, operand > maxDelay ? maxDelay - 1 : operand);
+            break;
+        }
+        case 0xF0: text += "[0F0]"; break;
+        case separatorCode: text += functionWords::separator; break;
+        default: text += scanCodeWord(b);
+        }
+        if (!recordGoesOn)
+            break;
+    }
+    if (levels > 0) {
+        text += functionWords::shiftLevelPrefix;
+        text += std::to_string(levels);
+        text += ']';
+    }
+}
+
+} // namespace
+
+std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
+    RecordReader in(image, pos);
+    std::string text;
+    const std::uint8_t first = in.next();
+    if (first == scanMarkerCode)
+        decodeScanRecord(in, text);
+    else if (first != 0)
+        decodeAsciiRecord(in, first, text);
+    return text;
+}
+
+void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
+    std::size_t pos = offsets::keyArea;
+    for (int record = 0; record < keyNumberCount; ++record)
+        keyText[keyOrder[record]] = decodeRecord(image, pos);
+    pairModelKeys(keyText, modelId);
+}
+
+} // namespace vorn

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "image/TemplateImage.h"
+
+#include <string>
+#include <string_view>
+
+namespace vorn {
+
+// The content bytes of one key record, without its terminating 0x00.
+std::string encodeKeyText(std::string_view text);
+
+// The number of content bytes encodeKeyText() gives for a text that passes the key text checks.
+int encodedLength(std::string_view text);
+
+// Rewrites the key area and block index from the key texts (pairing model 2013's keys first).
+// The key area always ends up holding exactly 176 records: a record keeps a content byte only
+// while one byte stays free for every terminator still to come, and 0x00 bytes are never
+// stored as content. Bytes after the last terminator keep their values.
+void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId);
+
+} // namespace vorn
