@@ -1,0 +1,125 @@
+// The commands on template files: new, check, dump, build.
+#include "cli/Command.h"
+#include "cli/DumpFormat.h"
+#include "cli/Vornctl.h"
+#include "image/KeyTextChecks.h"
+#include "image/KeyTextDecoder.h"
+#include "image/KeyTextEncoder.h"
+
+#include <istream>
+#include <ostream>
+
+namespace vorn::cli {
+
+namespace {
+
+int runNew(const CommandLine& line, Io& io, int model) {
+    return saveImage(io, *line.value("-o"), newTemplateImage(model)) ? exitSuccess : exitUsage;
+}
+
+int runCheck(const CommandLine& line, Io& io, int model) {
+    TemplateImage image;
+    bool valid = false;
+    if (!loadTemplate(io, line.positionals[0], image, valid))
+        return exitUsage;
+    KeyTexts keyText;
+    decodeImage(image, model, keyText);
+    if (const auto key = firstInvalidKeyText(keyText)) {
+        reportInvalidKey(io, *key);
+        valid = false;
+    }
+    return valid ? exitSuccess : exitRefused;
+}
+
+int runDump(const CommandLine& line, Io& io, int model) {
+    TemplateImage image;
+    bool valid = false;
+    if (!loadTemplate(io, line.positionals[0], image, valid))
+        return exitUsage;
+    KeyTexts keyText;
+    decodeImage(image, model, keyText);
+    for (int key = 0; key < keyNumberCount; ++key)
+        io.out << key << '\t' << escapeKeyText(keyText[key]) << '\n';
+    return exitSuccess;
+}
+
+int runBuild(const CommandLine& line, Io& io, int model) {
+    TemplateImage image = newTemplateImage(model);
+    if (const auto base = line.value("--base")) {
+        bool valid = false;
+        if (!loadTemplate(io, *base, image, valid))
+            return exitUsage;
+    }
+    KeyTexts keyText;
+    decodeImage(image, model, keyText);
+
+    std::string text;
+    for (int number = 1; std::getline(io.in, text); ++number) {
+        std::string error;
+        const auto parsed = parseDumpLine(text, error);
+        if (!parsed)
+            return fileError(io, "standard input, line " + std::to_string(number) + ": " + error);
+        keyText[parsed->keyNumber] = parsed->keyText;
+    }
+    if (!line.has("--no-check")) {
+        if (const auto key = firstInvalidKeyText(keyText)) {
+            reportInvalidKey(io, *key);
+            return exitRefused;
+        }
+    }
+    encodeImage(image, keyText, model);
+    return saveImage(io, *line.value("-o"), image) ? exitSuccess : exitUsage;
+}
+
+} // namespace
+
+std::vector<Command> templateCommands() {
+    return {
+        {"new",
+         "write a new, empty template",
+         "Usage: vornctl new -o OUT [--model ID]\n"
+         "Writes a new, empty template for the model to OUT.\n",
+         {"-o", "--model"},
+         {},
+         0,
+         {"-o"},
+         withModel(runNew, "new")},
+        {"check",
+         "check a template file",
+         "Usage: vornctl check FILE [--model ID]\n"
+         "Loads the first 2048 bytes of FILE, prints the load-time warning if any, then checks\n"
+         "the key texts of key numbers 0 to 175 decoded under the model. Stops at the first\n"
+         "invalid key text and names it with a line 'key N'. Exit status 0 when both checks\n"
+         "pass, 1 otherwise.\n",
+         {"--model"},
+         {},
+         1,
+         {},
+         withModel(runCheck, "check")},
+        {"dump",
+         "print the key texts of a template",
+         "Usage: vornctl dump FILE [--model ID]\n"
+         "Prints 176 lines, one per key number 0 to 175: the key number, a TAB, the key text.\n"
+         "In the key text a backslash is written \\\\ and every byte below 0x20 or from 0x7F\n"
+         "up is written \\xHH.\n",
+         {"--model"},
+         {},
+         1,
+         {},
+         withModel(runDump, "dump")},
+        {"build",
+         "build a template from key texts",
+         "Usage: vornctl build -o OUT [--model ID] [--base FILE] [--no-check]\n"
+         "Reads lines in the dump format from standard input (any subset of key numbers, a\n"
+         "later line for the same key wins), starts from FILE (or a new template) and\n"
+         "replaces the listed keys' texts. Then checks all 176 key texts (--no-check skips\n"
+         "this), encodes them and writes OUT, replacing it atomically.\n",
+         {"-o", "--model", "--base"},
+         {"--no-check"},
+         0,
+         {"-o"},
+         withModel(runBuild, "build")},
+    };
+}
+
+} // namespace vorn::cli
