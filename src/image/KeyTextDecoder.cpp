@@ -114,23 +114,29 @@ void decodeScanRecord(RecordReader& in, std::string& text) {
     }
 }
 
-} // namespace
-
-std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
+// Decodes into `text`, reusing its storage.
+void decodeRecordInto(const TemplateImage& image, std::size_t& pos, std::string& text) {
     RecordReader in(image, pos);
-    std::string text;
+    text.clear();
     const std::uint8_t first = in.next();
     if (first == scanMarkerCode)
         decodeScanRecord(in, text);
     else if (first != 0)
         decodeAsciiRecord(in, first, text);
+}
+
+} // namespace
+
+std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
+    std::string text;
+    decodeRecordInto(image, pos, text);
     return text;
 }
 
 void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
     std::size_t pos = offsets::keyArea;
     for (int record = 0; record < keyNumberCount; ++record)
-        keyText[keyOrder[record]] = decodeRecord(image, pos);
+        decodeRecordInto(image, pos, keyText[keyOrder[record]]);
     pairModelKeys(keyText, modelId);
 }
 

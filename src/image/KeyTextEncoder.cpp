@@ -54,10 +54,10 @@ public:
             return false; // the rest of the text is ignored
         } else {
             scan = true;
-            const std::string bytes = scanWordBytes(word);
-            if (bytes.empty())
+            const KeyWord* key = findKeyWord(word);
+            if (!key)
                 return false; // the record is cut here, without its leading 0xFF
-            out += bytes;
+            out.append(key->bytes.begin(), key->bytes.begin() + key->byteCount);
         }
         return true;
     }

@@ -12,11 +12,20 @@ namespace vorn {
 // closes the previous word again with a "]" appended, which the encoder acts on.
 // The visitor's handlers return false to stop the walk; walkKeyText then returns false.
 template <class Visitor> bool walkKeyText(std::string_view text, Visitor& visitor) {
-    std::string word;
+    // The open word is a view of the text unless a literal pair inside it, or a stray "]",
+    // forces a copy into `built`.
+    std::string built;
+    bool usingBuilt = false;
+    std::size_t wordStart = 0;
+    std::string_view lastWord;
     bool inWord = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if ((c == '[' || c == ']') && i + 1 < text.size() && text[i + 1] == c) {
+            if (inWord && !usingBuilt) {
+                built.assign(text.substr(wordStart, i - wordStart));
+                usingBuilt = true;
+            }
             if (!visitor.literal(c))
                 return false;
             ++i;
@@ -24,15 +33,24 @@ template <class Visitor> bool walkKeyText(std::string_view text, Visitor& visito
             if (!visitor.open(inWord))
                 return false;
             inWord = true;
-            word = "[";
+            usingBuilt = false;
+            wordStart = i;
         } else if (c == ']') {
             const bool wasOpen = inWord;
             inWord = false;
-            word += ']';
-            if (!visitor.close(std::string_view(word), wasOpen))
+            if (wasOpen && !usingBuilt) {
+                lastWord = text.substr(wordStart, i - wordStart + 1);
+            } else {
+                std::string word = wasOpen ? std::move(built) : std::string(lastWord);
+                word += ']';
+                built = std::move(word);
+                lastWord = built;
+            }
+            if (!visitor.close(lastWord, wasOpen))
                 return false;
         } else if (inWord) {
-            word += c;
+            if (usingBuilt)
+                built += c;
         } else if (!visitor.plain(c)) {
             return false;
         }

@@ -1,7 +1,6 @@
 #include "image/KeyWords.h"
 
-#include <algorithm>
-#include <vector>
+#include <unordered_map>
 
 namespace vorn {
 
@@ -183,22 +182,15 @@ constexpr KeyWord keyWords[] = {
     {"[WWWFavorites]", "", {0xE0, 0x66}, 2, "web favourites", 621, "WWW Favorites"},
 };
 
-struct WordIndexEntry {
-    std::string_view spelling;
-    const KeyWord* entry;
-};
-
-// Words and synonyms sorted for binary search; built once.
-const std::vector<WordIndexEntry>& wordIndex() {
-    static const std::vector<WordIndexEntry> index = [] {
-        std::vector<WordIndexEntry> words;
+// Words and synonyms for lookup by spelling; built once.
+const std::unordered_map<std::string_view, const KeyWord*>& wordIndex() {
+    static const auto index = [] {
+        std::unordered_map<std::string_view, const KeyWord*> words;
         for (const KeyWord& k : keyWords) {
-            words.push_back({k.word, &k});
+            words.emplace(k.word, &k);
             if (!k.synonym.empty())
-                words.push_back({k.synonym, &k});
+                words.emplace(k.synonym, &k);
         }
-        std::sort(words.begin(), words.end(),
-                  [](const auto& a, const auto& b) { return a.spelling < b.spelling; });
         return words;
     }();
     return index;
@@ -253,10 +245,8 @@ std::optional<int> delayWordValue(std::string_view word) {
 
 const KeyWord* findKeyWord(std::string_view word) {
     const auto& index = wordIndex();
-    const auto it =
-        std::lower_bound(index.begin(), index.end(), word,
-                         [](const auto& e, std::string_view w) { return e.spelling < w; });
-    return it != index.end() && it->spelling == word ? it->entry : nullptr;
+    const auto it = index.find(word);
+    return it != index.end() ? it->second : nullptr;
 }
 
 std::string scanWordBytes(std::string_view word) {
