@@ -1,4 +1,5 @@
 // The default text files delivered in data/: one per model, read by Load Default.
+#include "document/Files.h"
 #include "document/SettingsStore.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
@@ -22,8 +23,7 @@ protected:
 
 // Programmable keys have no PC key to send, so their default is empty.
 bool isProgrammable(const std::string& caption) {
-    static const std::regex programmable(
-        "K[0-9]+|[LMRX][0-9][0-9]|KeyLock|F(1[3-9]|[2-4][0-9])");
+    static const std::regex programmable("K[0-9]+|[LMRX][0-9][0-9]|KeyLock|F(1[3-9]|[2-4][0-9])");
     return std::regex_match(caption, programmable);
 }
 
@@ -79,6 +79,18 @@ TEST_F(DefaultTextFiles, PcKeysSendTheirScanCodeWords) {
         EXPECT_EQ(doc.keyText[doc.layout().slotKey()[c.slot]], c.text)
             << c.model << " slot " << c.slot;
     }
+}
+
+// Started from the build tree, the program finds the source tree's copies.
+TEST_F(DefaultTextFiles, FoundBesideTheProgramWhenTheStartDirectoryHasNone) {
+    const auto folders = programDataDirectories();
+    ASSERT_EQ(folders.size(), 2u);
+    EXPECT_TRUE(folders[0].ends_with("/share/vorn")) << folders[0];
+    EXPECT_EQ(folders[1], VORN_SOURCE_DATA_DIR);
+    CVornDoc doc(settings, messages, {folder.path("empty"), folders}, 2016);
+    doc.onNewDocument();
+    EXPECT_TRUE(doc.loadDefault());
+    EXPECT_TRUE(messages.messages.empty());
 }
 
 } // namespace
