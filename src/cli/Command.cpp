@@ -2,6 +2,8 @@
 
 #include "cli/FileAccess.h"
 #include "cli/Vornctl.h"
+#include "document/SettingsStore.h"
+#include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 
 #include <charconv>
@@ -9,14 +11,10 @@
 
 namespace vorn::cli {
 
-namespace {
-constexpr int defaultModelId = 2013;
-}
-
 std::optional<int> commandModel(const CommandLine& line) {
     const auto text = line.value("--model");
     if (!text)
-        return defaultModelId;
+        return CVornDoc::storedModelId(SettingsStore{});
     int id = 0;
     const char* end = text->data() + text->size();
     const auto [ptr, ec] = std::from_chars(text->data(), end, id);

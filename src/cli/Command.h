@@ -32,7 +32,7 @@ struct Command {
     std::function<int(const CommandLine&, Io&)> run;
 };
 
-// The model a command works on: --model, else the default.
+// The model a command works on: --model, else the stored model (2013 when none).
 std::optional<int> commandModel(const CommandLine& line);
 
 int usageError(Io& io, std::string_view command, const std::string& message);
@@ -54,5 +54,7 @@ withModel(std::function<int(const CommandLine&, Io&, int)> body, std::string_vie
 
 // The commands on template files: new, check, dump, build.
 std::vector<Command> templateCommands();
+// The commands through the template document: export, import, models, layout.
+std::vector<Command> documentCommands();
 
 } // namespace vorn::cli

@@ -13,7 +13,7 @@ namespace {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all;
-        for (auto group : {templateCommands})
+        for (auto group : {templateCommands, documentCommands})
             for (Command& c : group())
                 all.push_back(std::move(c));
         return all;
@@ -29,7 +29,7 @@ void printHelp(std::ostream& out) {
             << c.summary << '\n';
     }
     out << "\nOptions of every command:\n"
-           "  --model ID   keyboard model id, 2013 to 2019 (default 2013)\n"
+           "  --model ID   keyboard model id, 2013 to 2019 (default: the stored model or 2013)\n"
            "  --help       explain the command\n"
            "\nExit status: 0 success, 1 refused or a check failed, 2 usage error or a file\n"
            "that cannot be read or written.\n"

@@ -3,6 +3,7 @@
 
 #include "image/KeyTextEncoder.h"
 #include "image/TemplateImage.h"
+#include "support/TestFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -53,6 +54,7 @@ protected:
     }
 
     fs::path dir_;
+    test::TestFolder settings_; // keeps the user's stored model out of the tests
 };
 
 TEST_F(Vornctl, HelpListsTheCommands) {

@@ -1,0 +1,113 @@
+#include "document/Files.h"
+
+#include <array>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vorn {
+
+namespace {
+
+// Writes all of `bytes`, retrying short writes and interrupted calls.
+bool writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The mode a replaced file keeps, or what a newly created file gets under the umask.
+mode_t targetMode(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0)
+        return st.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+int readFileChunks(const std::string& path, const std::function<bool(std::string_view)>& chunk) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    std::array<char, 65536> buffer;
+    int error = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            error = errno;
+        if (n <= 0 || !chunk({buffer.data(), static_cast<std::size_t>(n)}))
+            break;
+    }
+    ::close(fd);
+    return error;
+}
+
+int readFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
+    bytes.clear();
+    return readFileChunks(path, [&](std::string_view chunk) {
+        bytes.append(chunk.substr(0, maxBytes - bytes.size()));
+        return bytes.size() < maxBytes;
+    });
+}
+
+int writeFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::filesystem::path target(path);
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string temporary = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return errno;
+    bool ok = ::fchmod(fd, targetMode(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok)
+        ::unlink(temporary.c_str());
+    return error;
+}
+
+std::string currentDirectory() {
+    std::error_code ec;
+    const auto path = std::filesystem::current_path(ec);
+    return ec ? std::string(".") : path.string();
+}
+
+std::vector<std::string> programDataDirectories() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return {};
+    std::vector<std::string> folders{
+        (exe.parent_path().parent_path() / VORN_INSTALL_DATA_DIR).lexically_normal().string()};
+    const std::string buildTree = VORN_BUILD_DIR "/";
+    if (exe.string().starts_with(buildTree))
+        folders.push_back(VORN_SOURCE_DATA_DIR);
+    return folders;
+}
+
+} // namespace vorn

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorn {
+
+// File access that reports the system's error number (errno), 0 meaning success.
+
+// Hands the file's bytes to `chunk` in order until the end or until `chunk` returns false.
+int readFileChunks(const std::string& path, const std::function<bool(std::string_view)>& chunk);
+
+// Reads at most `maxBytes` from the start of the file.
+int readFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes);
+
+// Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so a
+// failure leaves the old file as it was and no half-written file behind. A replaced file keeps
+// its permission bits.
+int writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// The process's working directory.
+std::string currentDirectory();
+
+// Folders holding the files delivered with the program: the installed data folder beside the
+// executable, and the source tree's data folder when the executable runs from the build tree.
+std::vector<std::string> programDataDirectories();
+
+} // namespace vorn

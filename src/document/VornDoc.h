@@ -1,0 +1,118 @@
+#pragma once
+
+#include "document/KeyboardModels.h"
+#include "image/TemplateImage.h"
+#include "view/KeyLayout.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vorn {
+
+class SettingsStore;
+class UserMessages;
+
+// How a save or an export ended: written; refused (a check failed or the user said No, the
+// message is shown); or the file could not be written (the message names the error).
+enum class FileResult { done, refused, failed };
+
+// Where the document looks for files: the working directory at start, then the folders of the
+// files delivered with the program.
+struct DocumentPlaces {
+    std::string startDirectory;
+    std::vector<std::string> dataDirectories;
+
+    static DocumentPlaces ofProcess();
+};
+
+// The open template: its image, the key texts of all 176 key numbers, the key cap captions
+// and layout of the current keyboard model, and the state flags that colour the keys.
+class CVornDoc {
+public:
+    static constexpr std::string_view settingsSection = "QenKeyboard";
+    static constexpr std::string_view settingsEntry = "Zemlat";
+
+    // Takes the model from the settings store (2013 when none), or `modelId` when given.
+    CVornDoc(SettingsStore& settings, UserMessages& messages,
+             DocumentPlaces places = DocumentPlaces::ofProcess(),
+             std::optional<int> modelId = std::nullopt);
+
+    // The model id kept in the settings store, 2013 when none.
+    static int storedModelId(const SettingsStore& settings);
+
+    // By key number: the key texts, and per key whether it is blank and whether it is as
+    // loaded (both false: changed since).
+    KeyTexts keyText;
+    std::array<bool, keyNumberCount> keyBlank{};
+    std::array<bool, keyNumberCount> keyDefined{};
+    TemplateImage image{};
+    // By slot: the key cap captions.
+    KeyLabels keyLabel;
+
+    int modelId() const { return modelId_; }
+    int keyCount() const { return layout_.keyCount(); }
+    bool hasCardReader() const { return hasCardReader_; }
+    const std::string& modelName() const { return modelName_; }
+    const KeyLayout& layout() const { return layout_; }
+    const std::string& documentTitle() const { return documentTitle_; }
+    const std::string& startDirectory() const { return places_.startDirectory; }
+
+    bool isModified() const { return modified_; }
+    void setModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    // A new, empty template for the current model in `image`.
+    void resetImage();
+    // Key count, captions, layout, model name and title of the current model.
+    void applyModel();
+
+    // New: all keys empty, blank and as loaded.
+    bool onNewDocument();
+    // Load: the first 2048 bytes of the file, decoded under the current model. A file that
+    // cannot be read or is shorter leaves the document as it was.
+    bool onOpenDocument(const std::string& path);
+    // Save: checks every key text, asks before keys are cut for want of room, encodes and
+    // replaces the file atomically.
+    FileResult onSaveDocument(const std::string& path);
+
+    // The Keyboard menu's switch, after the user confirmed it: remembers the model and starts
+    // an empty template for it.
+    void switchModel(int modelId);
+
+    // Shows the message and returns false at the first key text valid in neither mode.
+    bool checkAllKeyTexts();
+    // Free bytes of the key area once all key texts are encoded; negative when they need more.
+    int spaceLeft() const;
+
+    // Fills captions and key texts from a text file; false when it could not be read.
+    bool readTextFile(const std::string& path);
+    // Writes captions and key texts as a text file.
+    FileResult writeTextFile(const std::string& path);
+    // The text file's bytes; nothing (after a message) when a field holds a byte a text file
+    // cannot give back.
+    std::optional<std::string> textFileContents();
+
+    // The model's default text file, from the start directory or else the program's data.
+    bool loadDefault();
+    // The Import and Export commands: readTextFile or writeTextFile, then the title.
+    bool importTextData(const std::string& path);
+    FileResult exportTextData(const std::string& path);
+
+private:
+    void markAllKeysBlank();
+    void setTitleFor(const std::string& name);
+
+    SettingsStore& settings_;
+    UserMessages& messages_;
+    DocumentPlaces places_;
+    int modelId_;
+    bool hasCardReader_ = true;
+    std::string modelName_;
+    std::string documentTitle_;
+    KeyLayout layout_;
+    bool modified_ = false;
+};
+
+} // namespace vorn

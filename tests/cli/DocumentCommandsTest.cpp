@@ -1,0 +1,131 @@
+// vornctl export, import, models and layout, and the stored model as the default.
+#include "cli/Vornctl.h"
+#include "document/SettingsStore.h"
+#include "image/TemplateImage.h"
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace vorn::cli {
+namespace {
+
+using test::TestFolder;
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+class DocumentCommands : public ::testing::Test {
+protected:
+    Result run(std::vector<std::string> args, const std::string& input = "") {
+        std::istringstream in(input);
+        std::ostringstream out, err;
+        const int status = runVornctl(args, in, out, err);
+        return {status, out.str(), err.str()};
+    }
+    std::string path(const std::string& name) const { return folder.path(name); }
+
+    static std::vector<std::string> lines(const std::string& text) {
+        std::vector<std::string> result;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            result.push_back(line);
+        return result;
+    }
+
+    TestFolder folder;
+};
+
+TEST_F(DocumentCommands, ModelsListsTheCatalog) {
+    const Result r = run({"models"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "2013\tVQ5040\t124\tyes\n2014\tVQ2710\t122\tyes\n2015\tVQ2930\t134\tyes\n"
+                     "2016\tTR6080\t67\tyes\n2017\tTR3050\t17\tno\n2018\tTR4060\t176\tno\n"
+                     "2019\tTR3570\t22\tno\n");
+}
+
+TEST_F(DocumentCommands, LayoutPrintsElevenFieldsPerSlot) {
+    const Result r = run({"layout"});
+    EXPECT_EQ(r.status, 0);
+    const auto rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 124u);
+    EXPECT_EQ(rows[0], "0\t13\t`\t55\t140\t27\t25\t119\t1\t77\t15");
+    EXPECT_TRUE(rows[13].starts_with("13\t87\t\\\\\t445\t140\t")) << rows[13];
+    for (const std::string& row : rows)
+        EXPECT_EQ(std::count(row.begin(), row.end(), '\t'), 10) << row;
+    EXPECT_EQ(lines(run({"layout", "--model", "2016"}).out).size(), 67u);
+}
+
+TEST_F(DocumentCommands, TheStoredModelIsTheDefault) {
+    SettingsStore settings;
+    ASSERT_TRUE(settings.writeInt("QenKeyboard", "Zemlat", 2019));
+    EXPECT_EQ(lines(run({"layout"}).out).size(), 22u);
+    ASSERT_EQ(run({"new", "-o", path("n.tpl")}).status, 0);
+    const TemplateImage fresh = newTemplateImage(2019);
+    EXPECT_EQ(TestFolder::read(path("n.tpl")), std::string(fresh.begin(), fresh.end()));
+    EXPECT_EQ(lines(run({"layout", "--model", "2013"}).out).size(), 124u);
+}
+
+TEST_F(DocumentCommands, ExportThenImportGivesTheSameTemplate) {
+    // Keys on TR3050's slots 0 to 2, and key 0, which no TR3050 slot shows.
+    const std::string keys = "105\ta,b\\\\c\n106\t[F1][Delay9]\n107\t,\\\\,\n0\thidden\n";
+    ASSERT_EQ(run({"build", "-o", path("a.tpl"), "--model", "2017"}, keys).status, 0);
+    Result r = run({"export", path("a.tpl"), "-o", path("a.txt"), "--model", "2017"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string text = TestFolder::read(path("a.txt"));
+    EXPECT_TRUE(text.starts_with("K01,a\\,b\\\\c\r\nK02,[F1][Delay9]\r\nK03,\\,\\\\\\,\r\n"));
+    EXPECT_EQ(run({"export", path("a.tpl"), "-o", "-", "--model", "2017"}).out, text);
+
+    r = run({"import", path("a.txt"), "-o", path("b.tpl"), "--model", "2017"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto dumpA = lines(run({"dump", path("a.tpl"), "--model", "2017"}).out);
+    const auto dumpB = lines(run({"dump", path("b.tpl"), "--model", "2017"}).out);
+    for (const int key : {105, 106, 107})
+        EXPECT_EQ(dumpB[key], dumpA[key]);
+    EXPECT_EQ(dumpB[0], "0\t"); // a new template has no content for keys without a slot
+
+    r = run(
+        {"import", path("a.txt"), "-o", path("c.tpl"), "--model", "2017", "--base", path("a.tpl")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(TestFolder::read(path("c.tpl")), TestFolder::read(path("a.tpl")));
+}
+
+TEST_F(DocumentCommands, ImportRefusesInvalidOrOverfullTemplates) {
+    TestFolder::write(path("out.tpl"), "old contents");
+    TestFolder::write(path("bad.txt"), "K01,ok\r\nK02,[Nope]\r\n");
+    Result r = run({"import", path("bad.txt"), "-o", path("out.tpl"), "--model", "2017"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "The number of rows in the text file is wrong\n"
+                     "Wrong function word or scan code word!!\nkey 106\n");
+    EXPECT_EQ(TestFolder::read(path("out.tpl")), "old contents");
+
+    std::string full;
+    for (int slot = 0; slot < 176; ++slot)
+        full += "c," + std::string(11, 'x') + "\r\n";
+    TestFolder::write(path("full.txt"), full);
+    r = run({"import", path("full.txt"), "-o", path("out.tpl"), "--model", "2018"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("need 144 bytes more"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("vornctl: answered No\n"), std::string::npos);
+    EXPECT_EQ(TestFolder::read(path("out.tpl")), "old contents");
+}
+
+TEST_F(DocumentCommands, UnreadableInputsAreFileErrors) {
+    Result r = run({"import", path("missing.txt"), "-o", path("o.tpl")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "The text file: <" + path("missing.txt") +
+                         "> is NOT in the directory !! Error code = 2\n");
+    TestFolder::write(path("short.tpl"), "short");
+    EXPECT_EQ(run({"export", path("short.tpl"), "-o", "-"}).status, 2);
+    EXPECT_EQ(run({"export", path("missing.tpl"), "-o", "-"}).status, 2);
+    ASSERT_EQ(run({"new", "-o", path("n.tpl")}).status, 0);
+    r = run({"export", path("n.tpl"), "-o", path("no/such/dir.txt")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(std::filesystem::exists(path("o.tpl")));
+}
+
+} // namespace
+} // namespace vorn::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "document/UserMessages.h"
+
+#include <string>
+#include <vector>
+
+namespace vorn::test {
+
+// Keeps every message and question; answers questions with `answer`.
+class RecordedMessages : public UserMessages {
+public:
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    bool askYesNo(std::string_view question) override {
+        questions.emplace_back(question);
+        return answer;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    bool answer = false;
+};
+
+} // namespace vorn::test
