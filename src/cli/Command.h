@@ -55,4 +55,7 @@ withModel(std::function<int(const CommandLine&, Io&, int)> body, std::string_vie
 // The commands on template files: new, check, dump, build.
 std::vector<Command> templateCommands();
 
+// The commands on connected keyboards: devices.
+std::vector<Command> deviceCommands();
+
 } // namespace vorn::cli
