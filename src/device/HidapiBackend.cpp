@@ -3,6 +3,7 @@
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
+#include <set>
 #include <unistd.h>
 
 namespace vorn {
@@ -54,8 +55,10 @@ std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::enumerate() {
     // nothing to open.
     hid_device_info* const list = calls_.enumerate(0, 0);
     std::vector<HidInterfaceInfo> interfaces;
+    std::set<std::string> seen;
     for (const hid_device_info* i = list; i; i = i->next) {
-        if (!i->path)
+        // hidraw lists a node once per top-level usage; it is one interface to open.
+        if (!i->path || !seen.insert(i->path).second)
             continue;
         interfaces.push_back({i->path, i->vendor_id, i->product_id, wideOrEmpty(i->product_string),
                               wideOrEmpty(i->manufacturer_string)});

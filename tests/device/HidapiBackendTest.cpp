@@ -82,10 +82,10 @@ TEST_F(HidapiAdapter, FailedInitLeavesNothingToListOrOpen) {
     EXPECT_EQ(state.exitCalls, 0);
 }
 
-TEST_F(HidapiAdapter, EnumerationIsCopiedInOrderAndFreed) {
+TEST_F(HidapiAdapter, EnumerationIsCopiedInOrderOncePerPathAndFreed) {
     std::wstring product = L"VQ5040U X", maker = L"Maker";
     char path0[] = "/dev/hidraw0", path2[] = "/dev/hidraw2";
-    hid_device_info third{}, second{}, first{};
+    hid_device_info fourth{}, third{}, second{}, first{};
     first.path = path0;
     first.vendor_id = 0x0FA8;
     first.product_id = 0xC280;
@@ -95,6 +95,8 @@ TEST_F(HidapiAdapter, EnumerationIsCopiedInOrderAndFreed) {
     second.next = &third;
     third.path = path2;
     third.vendor_id = 1;
+    third.next = &fourth; // the same node again, for another usage: listed once
+    fourth.path = path0;
     state.list = &first;
     HidapiBackend backend(fakeCalls());
     const auto list = backend.enumerate();
