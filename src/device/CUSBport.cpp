@@ -148,7 +148,7 @@ bool CUSBport::GetHIDBlockData(std::uint8_t nPackageNo) {
     if (!SendHIDCmdAddr(readCommand, nPackageNo))
         return false;
     clock_.wait(readWait);
-    CheckHIDParam(); // as the keyboard expects between command and data; outcome unused
+    CheckHIDParam(); // the identity is read again between command and data; result unused
     PackageReports reports;
     for (FeatureReport& report : reports)
         if (!getReport(report, true))
@@ -199,7 +199,7 @@ bool CUSBport::ProbeHIDDevice() {
 
 bool CUSBport::WaitHIDAck() {
     clock_.wait(ackWait);
-    CheckHIDParam(); // outcome unused, as after a read command
+    CheckHIDParam(); // result unused, as between a read command and its data
     return GetHIDAck();
 }
 
