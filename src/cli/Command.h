@@ -57,4 +57,7 @@ std::vector<Command> templateCommands();
 // The commands through the template document: export, import, models, layout.
 std::vector<Command> documentCommands();
 
+// The commands on connected keyboards: devices.
+std::vector<Command> deviceCommands();
+
 } // namespace vorn::cli

@@ -13,7 +13,7 @@ namespace {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all;
-        for (auto group : {templateCommands, documentCommands})
+        for (auto group : {templateCommands, documentCommands, deviceCommands})
             for (Command& c : group())
                 all.push_back(std::move(c));
         return all;
@@ -31,6 +31,8 @@ void printHelp(std::ostream& out) {
     out << "\nOptions of every command:\n"
            "  --model ID   keyboard model id, 2013 to 2019 (default: the stored model or 2013)\n"
            "  --help       explain the command\n"
+           "  --trace      print every feature report exchanged with a keyboard on standard\n"
+           "               error (may also stand before the command)\n"
            "\nExit status: 0 success, 1 refused or a check failed, 2 usage error or a file\n"
            "that cannot be read or written.\n"
            "Run 'vornctl COMMAND --help' for one command.\n";
@@ -41,25 +43,33 @@ void printHelp(std::ostream& out) {
 int runVornctl(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
                std::ostream& err) {
     Io io{in, out, err};
-    if (args.empty())
+    // Global options before the command.
+    auto first = args.begin();
+    bool trace = false;
+    for (; first != args.end() && *first == "--trace"; ++first)
+        trace = true;
+    if (first == args.end())
         return usageError(io, {}, "no command given");
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (*first == "--help" || *first == "-h" || *first == "help") {
         printHelp(out);
         return exitSuccess;
     }
     const auto& table = commands();
     const auto command = std::find_if(table.begin(), table.end(),
-                                      [&](const Command& c) { return c.name == args[0]; });
+                                      [&](const Command& c) { return c.name == *first; });
     if (command == table.end())
-        return usageError(io, {}, "unknown command '" + args[0] + "'");
+        return usageError(io, {}, "unknown command '" + *first + "'");
 
-    const std::span<const std::string> rest(args.begin() + 1, args.end());
+    const std::span<const std::string> rest(first + 1, args.end());
     auto flags = command->flagOptions;
     flags.insert("--help");
+    flags.insert("--trace");
     std::string error;
-    const auto line = parseCommandLine(rest, command->valueOptions, flags, error);
+    auto line = parseCommandLine(rest, command->valueOptions, flags, error);
     if (!line)
         return usageError(io, command->name, error);
+    if (trace)
+        line->flags.insert("--trace");
     if (line->has("--help")) {
         out << command->help;
         return exitSuccess;

@@ -1,0 +1,40 @@
+// The commands on connected keyboards: devices.
+#include "cli/Command.h"
+#include "cli/KeyboardConnection.h"
+#include "cli/KeyboardListing.h"
+#include "cli/Vornctl.h"
+
+namespace vorn::cli {
+
+namespace {
+
+int runDevices(const CommandLine& line, Io& io) {
+    KeyboardConnection connection;
+    if (!connection.setUp(line, io))
+        return exitUsage;
+    return listKeyboards(connection.port(), io);
+}
+
+} // namespace
+
+std::vector<Command> deviceCommands() {
+    return {
+        {"devices",
+         "list the connected keyboards",
+         "Usage: vornctl devices [--simulate MEMFILE]\n"
+         "Prints one line per HID interface with the keyboard's identity: its path, product\n"
+         "string and manufacturer, separated by TABs. Says on standard error when a keyboard\n"
+         "is present but may not be opened (see the udev rule in the README), then looks for\n"
+         "the keyboard as Read and Write do and says which interface answers. Exit status 0\n"
+         "when a keyboard answers, 1 otherwise.\n"
+         "--simulate MEMFILE uses a simulated keyboard whose memory is kept in MEMFILE (a\n"
+         "missing file starts as a new template of model 2013).\n",
+         {"--simulate"},
+         {},
+         0,
+         {},
+         runDevices},
+    };
+}
+
+} // namespace vorn::cli

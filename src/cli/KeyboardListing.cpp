@@ -1,0 +1,61 @@
+#include "cli/KeyboardListing.h"
+
+#include "cli/Vornctl.h"
+#include "device/DetectionMessage.h"
+
+#include <ostream>
+
+namespace vorn::cli {
+
+namespace {
+
+// Wide strings as the device reports them, for the terminal.
+std::string utf8(const std::wstring& wide) {
+    std::string out;
+    for (const wchar_t w : wide) {
+        auto c = static_cast<std::uint32_t>(w);
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            c = 0xFFFD;
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | c >> 6);
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | c >> 12);
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | c >> 18);
+            out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+            out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+int listKeyboards(CUSBport& port, Io& io) {
+    const auto interfaces = port.listKeyboardInterfaces();
+    if (!interfaces) {
+        io.err << "vornctl: the HID interfaces cannot be listed\n";
+        return exitRefused;
+    }
+    for (const KeyboardInterface& i : *interfaces) {
+        if (i.accessDenied)
+            io.err << i.info.path << ": a VQ series keyboard, but access to it was denied\n";
+        else
+            io.out << i.info.path << '\t' << utf8(i.info.product) << '\t'
+                   << utf8(i.info.manufacturer) << '\n';
+    }
+    if (!port.GetDeviceFullPath()) {
+        io.err << detectionFailureMessage(!port.deniedPaths().empty()) << '\n';
+        return exitRefused;
+    }
+    io.err << "The keyboard answers at " << port.currentDevicePath() << ".\n";
+    return exitSuccess;
+}
+
+} // namespace vorn::cli

@@ -1,0 +1,14 @@
+#include "device/DetectionMessage.h"
+
+namespace vorn {
+
+std::string detectionFailureMessage(bool accessDenied) {
+    std::string message(noKeyboardMessage);
+    if (accessDenied) {
+        message += '\n';
+        message += accessDeniedLine;
+    }
+    return message;
+}
+
+} // namespace vorn

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+
+namespace vorn {
+
+// Faults a simulated keyboard injects, for tests. Ordinal numbers count from 1, from the
+// keyboard's start; per-package counts say how many more times the fault hits that package.
+struct KeyboardFaults {
+    std::set<int> failedSets;     // the Nth feature set is not taken
+    std::set<int> failedGets;     // the Nth feature get delivers nothing
+    std::set<int> corruptedReads; // the Nth package read is sent with a wrong check byte
+    std::set<int> failedAcks;     // the Nth acknowledgement fails
+    bool failEveryAck = false;
+    // After this package is read or acknowledged the keyboard is gone: every later call fails.
+    std::optional<int> unplugAfterPackage;
+
+    std::map<int, int> readFailures;  // the read command for the package is not taken
+    std::map<int, int> writeFailures; // the write command for the package is not taken
+    std::map<int, int> checkFailures; // the package is read with a wrong check byte
+    std::map<int, int> ackFailures;   // the acknowledgement of the stored package fails
+};
+
+} // namespace vorn

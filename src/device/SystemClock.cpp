@@ -1,0 +1,11 @@
+#include "device/SystemClock.h"
+
+#include <thread>
+
+namespace vorn {
+
+void SystemClock::wait(std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
+}
+
+} // namespace vorn
