@@ -1,4 +1,5 @@
 // vornctl devices and --trace, against the simulated keyboard.
+#include "CliTest.h"
 #include "cli/KeyboardListing.h"
 #include "cli/Vornctl.h"
 #include "device/DetectionMessage.h"
@@ -17,41 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> all;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        all.push_back(line);
-    return all;
-}
-
-class Devices : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("vorn-devices-" + std::to_string(::getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    static Result run(const std::vector<std::string>& args) {
-        std::istringstream in;
-        std::ostringstream out, err;
-        const int status = runVornctl(args, in, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    fs::path dir_;
-};
+using Devices = test::CliTest;
+using test::Result;
 
 TEST_F(Devices, SimulatedKeyboardIsListedAndAnswersWithoutCreatingItsFile) {
     const std::string memory = path("kb.mem");

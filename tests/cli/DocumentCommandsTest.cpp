@@ -1,8 +1,8 @@
 // vornctl export, import, models and layout, and the stored model as the default.
+#include "CliTest.h"
 #include "cli/Vornctl.h"
 #include "document/SettingsStore.h"
 #include "image/TemplateImage.h"
-#include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -10,34 +10,8 @@
 namespace vorn::cli {
 namespace {
 
-using test::TestFolder;
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class DocumentCommands : public ::testing::Test {
-protected:
-    Result run(std::vector<std::string> args, const std::string& input = "") {
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        const int status = runVornctl(args, in, out, err);
-        return {status, out.str(), err.str()};
-    }
-    std::string path(const std::string& name) const { return folder.path(name); }
-
-    static std::vector<std::string> lines(const std::string& text) {
-        std::vector<std::string> result;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);)
-            result.push_back(line);
-        return result;
-    }
-
-    TestFolder folder;
-};
+using DocumentCommands = test::CliTest;
+using test::Result;
 
 TEST_F(DocumentCommands, ModelsListsTheCatalog) {
     const Result r = run({"models"});
@@ -65,7 +39,7 @@ TEST_F(DocumentCommands, TheStoredModelIsTheDefault) {
     EXPECT_EQ(lines(run({"layout"}).out).size(), 22u);
     ASSERT_EQ(run({"new", "-o", path("n.tpl")}).status, 0);
     const TemplateImage fresh = newTemplateImage(2019);
-    EXPECT_EQ(TestFolder::read(path("n.tpl")), std::string(fresh.begin(), fresh.end()));
+    EXPECT_EQ(read(path("n.tpl")), std::string(fresh.begin(), fresh.end()));
     EXPECT_EQ(lines(run({"layout", "--model", "2013"}).out).size(), 124u);
 }
 
@@ -75,7 +49,7 @@ TEST_F(DocumentCommands, ExportThenImportGivesTheSameTemplate) {
     ASSERT_EQ(run({"build", "-o", path("a.tpl"), "--model", "2017"}, keys).status, 0);
     Result r = run({"export", path("a.tpl"), "-o", path("a.txt"), "--model", "2017"});
     ASSERT_EQ(r.status, 0) << r.err;
-    const std::string text = TestFolder::read(path("a.txt"));
+    const std::string text = read(path("a.txt"));
     EXPECT_TRUE(text.starts_with("K01,a\\,b\\\\c\r\nK02,[F1][Delay9]\r\nK03,\\,\\\\\\,\r\n"));
     EXPECT_EQ(run({"export", path("a.tpl"), "-o", "-", "--model", "2017"}).out, text);
 
@@ -90,27 +64,27 @@ TEST_F(DocumentCommands, ExportThenImportGivesTheSameTemplate) {
     r = run(
         {"import", path("a.txt"), "-o", path("c.tpl"), "--model", "2017", "--base", path("a.tpl")});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(TestFolder::read(path("c.tpl")), TestFolder::read(path("a.tpl")));
+    EXPECT_EQ(read(path("c.tpl")), read(path("a.tpl")));
 }
 
 TEST_F(DocumentCommands, ImportRefusesInvalidOrOverfullTemplates) {
-    TestFolder::write(path("out.tpl"), "old contents");
-    TestFolder::write(path("bad.txt"), "K01,ok\r\nK02,[Nope]\r\n");
+    write(path("out.tpl"), "old contents");
+    write(path("bad.txt"), "K01,ok\r\nK02,[Nope]\r\n");
     Result r = run({"import", path("bad.txt"), "-o", path("out.tpl"), "--model", "2017"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "The number of rows in the text file is wrong\n"
                      "Wrong function word or scan code word!!\nkey 106\n");
-    EXPECT_EQ(TestFolder::read(path("out.tpl")), "old contents");
+    EXPECT_EQ(read(path("out.tpl")), "old contents");
 
     std::string full;
     for (int slot = 0; slot < 176; ++slot)
         full += "c," + std::string(11, 'x') + "\r\n";
-    TestFolder::write(path("full.txt"), full);
+    write(path("full.txt"), full);
     r = run({"import", path("full.txt"), "-o", path("out.tpl"), "--model", "2018"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("need 144 bytes more"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("vornctl: answered No\n"), std::string::npos);
-    EXPECT_EQ(TestFolder::read(path("out.tpl")), "old contents");
+    EXPECT_EQ(read(path("out.tpl")), "old contents");
 }
 
 TEST_F(DocumentCommands, UnreadableInputsAreFileErrors) {
@@ -118,7 +92,7 @@ TEST_F(DocumentCommands, UnreadableInputsAreFileErrors) {
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, "The text file: <" + path("missing.txt") +
                          "> is NOT in the directory !! Error code = 2\n");
-    TestFolder::write(path("short.tpl"), "short");
+    write(path("short.tpl"), "short");
     EXPECT_EQ(run({"export", path("short.tpl"), "-o", "-"}).status, 2);
     EXPECT_EQ(run({"export", path("missing.tpl"), "-o", "-"}).status, 2);
     ASSERT_EQ(run({"new", "-o", path("n.tpl")}).status, 0);

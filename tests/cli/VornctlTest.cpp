@@ -1,9 +1,9 @@
 // vornctl end to end: commands run on small files in a temporary folder.
 #include "cli/Vornctl.h"
 
+#include "CliTest.h"
 #include "image/KeyTextEncoder.h"
 #include "image/TemplateImage.h"
-#include "support/TestFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -15,47 +15,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-class Vornctl : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ =
-            fs::temp_directory_path() /
-            ("vornctl-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
-
-    Result run(std::vector<std::string> args, const std::string& input = "") {
-        std::istringstream in(input);
-        std::ostringstream out, err;
-        const int status = runVornctl(args, in, out, err);
-        return {status, out.str(), err.str()};
-    }
-
-    static std::string read(const std::string& file) {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void write(const std::string& file, const std::string& bytes) {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
-    static std::string imageBytes(const TemplateImage& image) {
-        return {image.begin(), image.end()};
-    }
-
-    fs::path dir_;
-    test::TestFolder settings_; // keeps the user's stored model out of the tests
-};
+using Vornctl = test::CliTest;
+using test::Result;
 
 TEST_F(Vornctl, HelpListsTheCommands) {
     const Result r = run({"--help"});
@@ -194,7 +155,7 @@ TEST_F(Vornctl, BuildNamesTheMalformedLine) {
     EXPECT_NE(r.err.find("line 3"), std::string::npos);
     EXPECT_EQ(read(path("out.tpl")), "old contents");
     // No temporary file is left behind.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+    EXPECT_EQ(folder.fileCount(), 1);
 }
 
 } // namespace
