@@ -1,7 +1,9 @@
 // The commands on template files: new, check, dump, build.
 #include "cli/Command.h"
 #include "cli/DumpFormat.h"
+#include "cli/StreamMessages.h"
 #include "cli/Vornctl.h"
+#include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 #include "image/KeyTextDecoder.h"
 #include "image/KeyTextEncoder.h"
@@ -66,6 +68,13 @@ int runBuild(const CommandLine& line, Io& io, int model) {
             reportInvalidKey(io, *key);
             return exitRefused;
         }
+    }
+    // As the editor's Save: keys are cut for want of room only when the user agrees, and
+    // nobody is here to agree.
+    if (const int space = keyAreaSpaceLeft(keyText, model); space < 0) {
+        StreamMessages messages(io.err);
+        if (!messages.askYesNo(overflowQuestion(-space)))
+            return exitRefused;
     }
     encodeImage(image, keyText, model);
     return saveImage(io, *line.value("-o"), image) ? exitSuccess : exitUsage;

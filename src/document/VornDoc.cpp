@@ -110,15 +110,17 @@ bool CVornDoc::onOpenDocument(const std::string& path) {
     return true;
 }
 
+std::string overflowQuestion(int bytesOver) {
+    return "The key texts need " + std::to_string(bytesOver) +
+           " bytes more than the template has room for !\nThe keys stored last will be cut when "
+           "the template is saved.\nSave anyway?";
+}
+
 FileResult CVornDoc::onSaveDocument(const std::string& path) {
     if (!checkAllKeyTexts())
         return FileResult::refused;
     if (const int space = spaceLeft(); space < 0) {
-        const std::string question =
-            "The key texts need " + std::to_string(-space) +
-            " bytes more than the template has room for !\nThe keys stored last will be cut "
-            "when the template is saved.\nSave anyway?";
-        if (!messages_.askYesNo(question))
+        if (!messages_.askYesNo(overflowQuestion(-space)))
             return FileResult::refused;
     }
     encodeImage(image, keyText, modelId_);
@@ -148,12 +150,7 @@ bool CVornDoc::checkAllKeyTexts() {
 }
 
 int CVornDoc::spaceLeft() const {
-    KeyTexts paired = keyText;
-    pairModelKeys(paired, modelId_);
-    int used = 0;
-    for (const std::string& text : paired)
-        used += encodedLength(text) + 1;
-    return static_cast<int>(offsets::keyAreaSize) - used;
+    return keyAreaSpaceLeft(keyText, modelId_);
 }
 
 bool CVornDoc::readTextFile(const std::string& path) {

@@ -19,6 +19,9 @@ class UserMessages;
 // message is shown); or the file could not be written (the message names the error).
 enum class FileResult { done, refused, failed };
 
+// The question Save asks before it cuts keys that do not fit the key area.
+std::string overflowQuestion(int bytesOver);
+
 // Where the document looks for files: the working directory at start, then the folders of the
 // files delivered with the program.
 struct DocumentPlaces {

@@ -119,6 +119,15 @@ int encodedLength(std::string_view text) {
     return counter.length;
 }
 
+int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
+    KeyTexts paired = keyText;
+    pairModelKeys(paired, modelId);
+    int used = 0;
+    for (const std::string& text : paired)
+        used += encodedLength(text) + 1;
+    return static_cast<int>(offsets::keyAreaSize) - used;
+}
+
 void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId) {
     pairModelKeys(keyText, modelId);
     std::size_t pos = offsets::keyArea;

@@ -148,6 +148,17 @@ TEST_F(Vornctl, BuildRefusesInvalidTextsAndKeepsTheOldFile) {
     EXPECT_EQ(read(path("out.tpl")).size(), imageSize);
 }
 
+TEST_F(Vornctl, BuildRefusesTextsThatDoNotFit) {
+    write(path("out.tpl"), "old contents");
+    std::string input;
+    for (int key = 0; key < 100; ++key)
+        input += std::to_string(key) + "\t" + std::string(20, 'x') + "\n";
+    const Result r = run({"build", "-o", path("out.tpl")}, input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("The key texts need 208 bytes more"), std::string::npos) << r.err;
+    EXPECT_EQ(read(path("out.tpl")), "old contents");
+}
+
 TEST_F(Vornctl, BuildNamesTheMalformedLine) {
     write(path("out.tpl"), "old contents");
     const Result r = run({"build", "-o", path("out.tpl")}, "1\tok\n2\tok\n999\tno\n");
