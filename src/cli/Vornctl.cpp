@@ -28,8 +28,9 @@ void printHelp(std::ostream& out) {
         out << "  " << c.name << std::string(c.name.size() < 10 ? 10 - c.name.size() : 1, ' ')
             << c.summary << '\n';
     }
-    out << "\nOptions of every command:\n"
-           "  --model ID   keyboard model id, 2013 to 2019 (default: the stored model or 2013)\n"
+    out << "\nCommon options:\n"
+           "  --model ID   keyboard model id, 2013 to 2019, for the commands that work on a\n"
+           "               template or a layout (default: the stored model or 2013)\n"
            "  --help       explain the command\n"
            "  --trace      print every feature report exchanged with a keyboard on standard\n"
            "               error (may also stand before the command)\n"
