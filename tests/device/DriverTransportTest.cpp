@@ -141,8 +141,7 @@ TEST(CKBIO, EveryOpenClosesTheEarlierHandleAndTheLastIsClosedAtTheEnd) {
 }
 
 TEST(DeviceFileChannel, WithoutTheDriverTheStatusIsUnreachable) {
-    for (const std::string& path :
-         {std::string("/nonexistent/kbport"), std::string("/dev/null")}) {
+    for (const std::string& path : {std::string("/nonexistent/kbport"), std::string("/dev/null")}) {
         DeviceFileChannel channel(path);
         CKBIO kbio(channel);
         kbio.OpenDriver(); // /dev/null opens, but knows no such request
