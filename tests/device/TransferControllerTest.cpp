@@ -268,6 +268,10 @@ struct RetryCase {
     std::string message; // empty: the transfer completes
 };
 
+void PrintTo(const RetryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RetryBudgets : public ::testing::TestWithParam<RetryCase> {};
 
 TEST_P(RetryBudgets, AbortOrCompleteWithTheMessage) {
