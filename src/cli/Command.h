@@ -59,5 +59,7 @@ std::vector<Command> documentCommands();
 
 // The commands on connected keyboards: devices.
 std::vector<Command> deviceCommands();
+// The transfers between a file and a keyboard: read, write.
+std::vector<Command> transferCommands();
 
 } // namespace vorn::cli

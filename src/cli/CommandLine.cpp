@@ -9,6 +9,11 @@ std::optional<std::string> CommandLine::value(const std::string& option) const {
     return it->second;
 }
 
+std::vector<std::string> CommandLine::allValues(const std::string& option) const {
+    const auto it = repeated.find(option);
+    return it == repeated.end() ? std::vector<std::string>{} : it->second;
+}
+
 std::optional<CommandLine> parseCommandLine(std::span<const std::string> args,
                                             const std::set<std::string>& valueOptions,
                                             const std::set<std::string>& flagOptions,
@@ -39,6 +44,7 @@ std::optional<CommandLine> parseCommandLine(std::span<const std::string> args,
                 return std::nullopt;
             }
             line.values[name] = inlineValue ? *inlineValue : args[++i];
+            line.repeated[name].push_back(line.values[name]);
         } else {
             error = "unknown option " + arg;
             return std::nullopt;

@@ -14,9 +14,13 @@ struct CommandLine {
     std::vector<std::string> positionals;
     std::map<std::string, std::string> values;
     std::set<std::string> flags;
+    // Every value of each option, in order, for options that may be repeated.
+    std::map<std::string, std::vector<std::string>> repeated;
 
     bool has(const std::string& flag) const { return flags.count(flag) != 0; }
+    // The last value given for the option.
     std::optional<std::string> value(const std::string& option) const;
+    std::vector<std::string> allValues(const std::string& option) const;
 };
 
 // Parses "--opt VALUE", "--opt=VALUE", "-o VALUE" and flags; "--" ends the options.

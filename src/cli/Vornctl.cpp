@@ -13,7 +13,7 @@ namespace {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all;
-        for (auto group : {templateCommands, documentCommands, deviceCommands})
+        for (auto group : {templateCommands, documentCommands, deviceCommands, transferCommands})
             for (Command& c : group())
                 all.push_back(std::move(c));
         return all;

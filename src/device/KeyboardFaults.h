@@ -17,10 +17,21 @@ struct KeyboardFaults {
     // After this package is read or acknowledged the keyboard is gone: every later call fails.
     std::optional<int> unplugAfterPackage;
 
-    std::map<int, int> readFailures;  // the read command for the package is not taken
-    std::map<int, int> writeFailures; // the write command for the package is not taken
+    // The first data report get of a read of the package fails (the command is taken).
+    std::map<int, int> readFailures;
+    // The first data report of a write of the package is refused (the command is taken).
+    std::map<int, int> writeFailures;
     std::map<int, int> checkFailures; // the package is read with a wrong check byte
     std::map<int, int> ackFailures;   // the acknowledgement of the stored package fails
 };
+
+// Uses up one hit of a per-package fault count; true when the fault hits this time.
+inline bool takePackageFault(std::map<int, int>& counts, int package) {
+    const auto it = counts.find(package);
+    if (it == counts.end() || it->second <= 0)
+        return false;
+    --it->second;
+    return true;
+}
 
 } // namespace vorn

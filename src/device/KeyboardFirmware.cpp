@@ -22,15 +22,6 @@ std::uint8_t xorOf(std::span<const std::uint8_t> bytes) {
     return x;
 }
 
-// Decrements a per-package fault count; true when the fault hits this time.
-bool takeFault(std::map<int, int>& counts, int package) {
-    const auto it = counts.find(package);
-    if (it == counts.end() || it->second <= 0)
-        return false;
-    --it->second;
-    return true;
-}
-
 } // namespace
 
 KeyboardFirmware::KeyboardFirmware(const TemplateImage& memory)
@@ -57,17 +48,15 @@ bool KeyboardFirmware::takeCommand(const FeatureReport& report) {
     package_ = static_cast<int>(address / packageSize);
     reportIndex_ = 0;
     if (report[1] == commandRead) {
-        if (takeFault(faults_.readFailures, package_))
-            return false;
         ++reads_;
-        const bool wrongCheck =
-            faults_.corruptedReads.count(reads_) != 0 || takeFault(faults_.checkFailures, package_);
+        dropFirstGet_ = takePackageFault(faults_.readFailures, package_);
+        const bool wrongCheck = faults_.corruptedReads.count(reads_) != 0 ||
+                                takePackageFault(faults_.checkFailures, package_);
         prepareRead(wrongCheck);
         state_ = State::sending;
         return true;
     }
-    if (takeFault(faults_.writeFailures, package_))
-        return false;
+    refuseFirstData_ = takePackageFault(faults_.writeFailures, package_);
     state_ = State::receiving;
     return true;
 }
@@ -96,6 +85,11 @@ void KeyboardFirmware::prepareRead(bool wrongCheck) {
 bool KeyboardFirmware::takeData(const FeatureReport& report) {
     if (state_ != State::receiving)
         return false; // data without a write command
+    if (refuseFirstData_) {
+        refuseFirstData_ = false;
+        state_ = State::idle; // the host must start the package again
+        return false;
+    }
     reports_[reportIndex_++] = report;
     if (reportIndex_ == reportsPerPackage) {
         state_ = State::idle;
@@ -143,6 +137,11 @@ bool KeyboardFirmware::getFeature(FeatureReport& report) {
     if (report[0] != 0)
         return false;
     if (state_ == State::sending) {
+        if (dropFirstGet_) {
+            dropFirstGet_ = false;
+            state_ = State::idle; // the host must send the read command again
+            return false;
+        }
         report = reports_[reportIndex_++];
         if (reportIndex_ == reportsPerPackage) {
             state_ = State::idle;
@@ -160,7 +159,7 @@ bool KeyboardFirmware::giveAck(FeatureReport& report) {
     ackPending_ = false;
     ++acks_;
     if (faults_.failEveryAck || faults_.failedAcks.count(acks_) != 0 ||
-        takeFault(faults_.ackFailures, package_))
+        takePackageFault(faults_.ackFailures, package_))
         return false;
     report.fill(0);
     if (faults_.unplugAfterPackage == package_)

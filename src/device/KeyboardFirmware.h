@@ -58,6 +58,8 @@ private:
     int reportIndex_ = 0;
     std::array<FeatureReport, reportsPerPackage> reports_{};
     bool ackPending_ = false;
+    bool dropFirstGet_ = false;    // an injected read failure is due
+    bool refuseFirstData_ = false; // an injected write failure is due
     bool unplugged_ = false;
     int sets_ = 0;
     int gets_ = 0;

@@ -186,5 +186,24 @@ TEST(KeyboardFirmware, StoreHookCanRefuseAPackage) {
     EXPECT_FALSE(keyboard.getFeature(ack));
 }
 
+TEST(KeyboardFirmware, InjectedPackageFaultsTakeTheCommandAndFailTheFirstReport) {
+    KeyboardFirmware keyboard(filled(0x77));
+    keyboard.faults().readFailures = {{1, 1}};
+    keyboard.faults().writeFailures = {{0, 1}};
+    FeatureReport get{};
+    EXPECT_TRUE(keyboard.setFeature(command(0xE6, 32)));
+    EXPECT_FALSE(keyboard.getFeature(get)); // the first get of the attempt
+    EXPECT_FALSE(keyboard.getFeature(get)); // the attempt is over
+    EXPECT_TRUE(keyboard.setFeature(command(0xE6, 32)));
+    EXPECT_TRUE(keyboard.getFeature(get));
+
+    EXPECT_TRUE(keyboard.setFeature(command(0xE7, 0)));
+    EXPECT_FALSE(keyboard.setFeature(writeOf3A()[0])); // the first data report
+    EXPECT_FALSE(keyboard.setFeature(writeOf3A()[1]));
+    EXPECT_TRUE(keyboard.setFeature(command(0xE7, 0)));
+    EXPECT_TRUE(sendAll(keyboard, writeOf3A()));
+    EXPECT_EQ(keyboard.memory()[0], 0x3A);
+}
+
 } // namespace
 } // namespace vorn

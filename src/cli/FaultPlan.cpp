@@ -1,0 +1,92 @@
+#include "cli/FaultPlan.h"
+
+#include <charconv>
+#include <vector>
+
+namespace vorn::cli {
+
+namespace {
+
+std::vector<std::string_view> splitFields(std::string_view spec) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0;;) {
+        const std::size_t colon = spec.find(':', start);
+        fields.push_back(spec.substr(start, colon - start));
+        if (colon == std::string_view::npos)
+            return fields;
+        start = colon + 1;
+    }
+}
+
+std::optional<int> number(std::string_view text, int low, int high) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool FaultPlan::add(std::string_view spec, std::string& error) {
+    const auto fields = splitFields(spec);
+    const std::string_view kind = fields[0];
+    const std::map<std::string_view, std::map<int, int>*> counted{
+        {"read-fail", &readFailures_},
+        {"bad-check", &checkFailures_},
+        {"write-fail", &writeFailures_},
+        {"no-ack", &ackFailures_},
+    };
+    error = "bad fault '" + std::string(spec) + "'";
+    if (const auto it = counted.find(kind); it != counted.end()) {
+        const auto package = fields.size() == 3 ? number(fields[1], 0, 63) : std::nullopt;
+        const auto count = fields.size() == 3 ? number(fields[2], 1, 1000000) : std::nullopt;
+        if (!package || !count) {
+            error += ": " + std::string(kind) + ":P:K takes a package 0 to 63 and a count";
+            return false;
+        }
+        (*it->second)[*package] = *count;
+    } else if (kind == "unplug-after") {
+        const auto package = fields.size() == 2 ? number(fields[1], 0, 63) : std::nullopt;
+        if (!package) {
+            error += ": unplug-after:P takes a package 0 to 63";
+            return false;
+        }
+        unplugAfter_ = package;
+    } else if (kind == "no-keyboard" && fields.size() == 1) {
+        noKeyboard_ = true;
+    } else if (kind == "driver-status" && (fields.size() == 2 || fields.size() == 3)) {
+        const auto status = number(fields[1], 1, 2);
+        const auto from = fields.size() == 3 ? number(fields[2], 1, 1000000) : 1;
+        if (!status || !from) {
+            error += ": driver-status:S[:N] takes a status 1 or 2 and a request number from 1";
+            return false;
+        }
+        driverStatus_ = status;
+        driverStatusFrom_ = *from;
+    } else {
+        error += " (see 'vornctl read --help')";
+        return false;
+    }
+    error.clear();
+    return true;
+}
+
+void FaultPlan::applyBeforeDetection(KeyboardFirmware& firmware, SimulatedDriver& driver) const {
+    KeyboardFaults& faults = firmware.faults();
+    faults.readFailures = readFailures_;
+    faults.checkFailures = checkFailures_;
+    faults.writeFailures = writeFailures_;
+    faults.ackFailures = ackFailures_;
+    if (noKeyboard_)
+        firmware.unplug();
+    if (driverStatus_)
+        driver.answerStatusFrom(*driverStatus_, driverStatusFrom_);
+}
+
+void FaultPlan::applyAtTransferStart(KeyboardFirmware& firmware) const {
+    firmware.faults().unplugAfterPackage = unplugAfter_;
+}
+
+} // namespace vorn::cli

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "device/KeyboardFirmware.h"
+#include "device/SimulatedDriver.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vorn::cli {
+
+// The misbehaviour --fault options ask of the simulated keyboard (P a package, K a count):
+// read-fail:P:K, bad-check:P:K, write-fail:P:K, no-ack:P:K, unplug-after:P, no-keyboard,
+// driver-status:S[:N]. A later option for the same kind and package replaces an earlier one.
+class FaultPlan {
+public:
+    // Adds one option's value; false, with `error`, when it is malformed.
+    bool add(std::string_view spec, std::string& error);
+
+    // Everything but the unplugging, which counts packages of the transfer only.
+    void applyBeforeDetection(KeyboardFirmware& firmware, SimulatedDriver& driver) const;
+    void applyAtTransferStart(KeyboardFirmware& firmware) const;
+
+private:
+    std::map<int, int> readFailures_;
+    std::map<int, int> checkFailures_;
+    std::map<int, int> writeFailures_;
+    std::map<int, int> ackFailures_;
+    std::optional<int> unplugAfter_;
+    bool noKeyboard_ = false;
+    std::optional<int> driverStatus_;
+    int driverStatusFrom_ = 1;
+};
+
+} // namespace vorn::cli
