@@ -3,8 +3,8 @@
 //   vorn_vm_check IMAGE [--retried PACKAGE]...
 // Finds the keyboard as a transfer's detection does, checks its identity, writes the 2048
 // bytes of IMAGE as 64 packages (each acknowledged), reads them back and compares. A read
-// that fails its check byte is tried again, up to 5 times as the read transfer does; the
-// packages given with --retried must each fail exactly once, and no other.
+// that fails its check byte is tried again, up to 5 times as the read transfer does; each
+// package given with --retried must fail as often as it is given, and no other may fail.
 #include "device/CUSBport.h"
 #include "device/HidapiBackend.h"
 #include "device/InstantClock.h"
@@ -86,6 +86,7 @@ bool writePackage(CUSBport& port, const TemplateImage& image, int n) {
     const auto begin = image.begin() + n * packageSize;
     for (int attempt = 0; attempt < writeAttempts; ++attempt) {
         std::copy(begin, begin + packageSize, port.packageBuffer().begin());
+        // No write is disturbed on purpose, so a retry is a fault of the path.
         if (port.SendHIDBlockData(static_cast<std::uint8_t>(n)) && port.WaitHIDAck())
             return attempt == 0 || fail("package " + std::to_string(n) + " needed a retry");
     }
