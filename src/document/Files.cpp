@@ -68,7 +68,14 @@ int readFileStart(const std::string& path, std::size_t maxBytes, std::string& by
 }
 
 int writeFileAtomically(const std::string& path, std::string_view bytes) {
-    const std::filesystem::path target(path);
+    // Through a link the file it points at is replaced, not the link.
+    std::error_code ec;
+    std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
+    if (ec)
+        target = path;
+    // A file the user may not write is not replaced either (the rename alone would allow it).
+    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+        return errno;
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";
@@ -76,13 +83,14 @@ int writeFileAtomically(const std::string& path, std::string_view bytes) {
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return errno;
-    bool ok = ::fchmod(fd, targetMode(path)) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok =
+        ::fchmod(fd, targetMode(target.string())) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
         ok = false;
         error = errno;
     }

@@ -17,7 +17,8 @@ int readFileStart(const std::string& path, std::size_t maxBytes, std::string& by
 
 // Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so a
 // failure leaves the old file as it was and no half-written file behind. A replaced file keeps
-// its permission bits.
+// its permission bits; a link keeps pointing at the file, which is replaced; a file the user
+// may not write is refused (EACCES) as a plain write would be.
 int writeFileAtomically(const std::string& path, std::string_view bytes);
 
 // The process's working directory.
