@@ -1,5 +1,7 @@
 #include "device/KeyboardFirmware.h"
 
+#include <algorithm>
+
 namespace vorn {
 
 namespace {
@@ -45,6 +47,8 @@ bool KeyboardFirmware::takeCommand(const FeatureReport& report) {
     const unsigned address = report[2] | report[3] << 8;
     if (address % packageSize != 0 || address >= imageSize)
         return false;
+    if (std::any_of(report.begin() + 4, report.end(), [](std::uint8_t b) { return b != 0; }))
+        return false; // a command report ends in five zero bytes
     package_ = static_cast<int>(address / packageSize);
     reportIndex_ = 0;
     if (report[1] == commandRead) {

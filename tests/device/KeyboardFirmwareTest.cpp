@@ -116,6 +116,9 @@ TEST(KeyboardFirmware, RefusesReportsOutsideTheProtocol) {
     FeatureReport otherId = command(0xE6, 0);
     otherId[0] = 1;
     EXPECT_FALSE(keyboard.setFeature(otherId));
+    FeatureReport strayByte = command(0xE6, 0);
+    strayByte[8] = 1; // bytes 4 to 8 of a command are 0
+    EXPECT_FALSE(keyboard.setFeature(strayByte));
     ASSERT_TRUE(keyboard.setFeature(command(0xE6, 0)));
     get[0] = 1;
     EXPECT_FALSE(keyboard.getFeature(get));
