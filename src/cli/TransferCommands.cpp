@@ -13,6 +13,9 @@
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <unistd.h>
 
@@ -95,10 +98,23 @@ bool runTransfer(Direction direction, CVornDoc& doc, TransferConsole& console,
     return transfer.outcome() == TransferOutcome::completed;
 }
 
+// A read learns before it starts, not after 16 seconds, that OUT's folder takes no files.
+bool outputFolderWritable(const std::string& path, Io& io) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty())
+        folder = ".";
+    if (::access(folder.c_str(), W_OK) == 0)
+        return true;
+    fileError(io, path + ": " + std::strerror(errno));
+    return false;
+}
+
 int runRead(const CommandLine& line, Io& io) {
     TransferSettings settings;
     if (const auto status = readSettings(line, io, "read", settings))
         return *status;
+    if (!outputFolderWritable(*line.value("-o"), io))
+        return exitUsage;
     SteadyTimeSource time;
     TickPacer pacer(time);
     TransferConsole console(io.err, settings.style, settings.pace ? &pacer : nullptr);
@@ -130,9 +146,13 @@ int runWrite(const CommandLine& line, Io& io, int model) {
     KeyboardConnection connection;
     if (!connection.setUp(line, io, settings.connection))
         return exitUsage;
-    return runTransfer(Direction::write, doc, console, connection, settings.faults, io)
-               ? exitSuccess
-               : exitRefused;
+    if (runTransfer(Direction::write, doc, console, connection, settings.faults, io))
+        return exitSuccess;
+    // The simulated keyboard refuses packages it cannot keep in MEMFILE: say why.
+    if (const SimulatedKeyboard* simulator = connection.simulator();
+        simulator && !simulator->saveError().empty())
+        return fileError(io, simulator->saveError());
+    return exitRefused;
 }
 
 constexpr std::string_view simulationHelp =

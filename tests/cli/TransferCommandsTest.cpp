@@ -253,9 +253,16 @@ TEST_F(TransferCommands, FileErrorsExitWith2) {
     TestFolder::write(memory, "short");
     EXPECT_EQ(read().status, 2);
     TestFolder::write(memory, bytesOf(newTemplateImage(2013)));
-    EXPECT_EQ(
-        run({"read", "-o", folder.path("no/such/dir/x"), "--simulate", memory, "--no-wait"}).status,
-        2);
+    const Result noFolder =
+        run({"read", "-o", folder.path("no/such/dir/x"), "--simulate", memory, "--no-wait"});
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_EQ(noFolder.err.find("%"), std::string::npos) << "checked before reading";
+    // A simulated keyboard whose memory file cannot be written says so.
+    TestFolder::write(tpl, bytesOf(sampleImage()));
+    const Result lost =
+        run({"write", tpl, "--simulate", folder.path("no/such/dir/kb.mem"), "--no-wait"});
+    EXPECT_EQ(lost.status, 2);
+    EXPECT_NE(lost.err.find("no/such/dir/kb.mem"), std::string::npos) << lost.err;
 }
 
 TEST_F(TransferCommands, UsageErrors) {
