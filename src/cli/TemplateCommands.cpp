@@ -19,13 +19,20 @@ int runNew(const CommandLine& line, Io& io, int model) {
     return saveImage(io, *line.value("-o"), newTemplateImage(model)) ? exitSuccess : exitUsage;
 }
 
-int runCheck(const CommandLine& line, Io& io, int model) {
+// Loads FILE as the editor's Load does and decodes it under the model.
+bool loadKeyTexts(const std::string& path, Io& io, int model, KeyTexts& keyText, bool& valid) {
     TemplateImage image;
-    bool valid = false;
-    if (!loadTemplate(io, line.positionals[0], image, valid))
-        return exitUsage;
-    KeyTexts keyText;
+    if (!loadTemplate(io, path, image, valid))
+        return false;
     decodeImage(image, model, keyText);
+    return true;
+}
+
+int runCheck(const CommandLine& line, Io& io, int model) {
+    KeyTexts keyText;
+    bool valid = false;
+    if (!loadKeyTexts(line.positionals[0], io, model, keyText, valid))
+        return exitUsage;
     if (const auto key = firstInvalidKeyText(keyText)) {
         reportInvalidKey(io, *key);
         valid = false;
@@ -34,12 +41,10 @@ int runCheck(const CommandLine& line, Io& io, int model) {
 }
 
 int runDump(const CommandLine& line, Io& io, int model) {
-    TemplateImage image;
-    bool valid = false;
-    if (!loadTemplate(io, line.positionals[0], image, valid))
-        return exitUsage;
     KeyTexts keyText;
-    decodeImage(image, model, keyText);
+    bool valid = false;
+    if (!loadKeyTexts(line.positionals[0], io, model, keyText, valid))
+        return exitUsage;
     for (int key = 0; key < keyNumberCount; ++key)
         io.out << key << '\t' << escapeKeyText(keyText[key]) << '\n';
     return exitSuccess;
