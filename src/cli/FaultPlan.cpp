@@ -7,11 +7,11 @@ namespace vorn::cli {
 
 namespace {
 
-std::vector<std::string_view> splitFields(std::string_view spec) {
+std::vector<std::string_view> splitFields(std::string_view fault) {
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
-        const std::size_t colon = spec.find(':', start);
-        fields.push_back(spec.substr(start, colon - start));
+        const std::size_t colon = fault.find(':', start);
+        fields.push_back(fault.substr(start, colon - start));
         if (colon == std::string_view::npos)
             return fields;
         start = colon + 1;
@@ -29,8 +29,8 @@ std::optional<int> number(std::string_view text, int low, int high) {
 
 } // namespace
 
-bool FaultPlan::add(std::string_view spec, std::string& error) {
-    const auto fields = splitFields(spec);
+bool FaultPlan::add(std::string_view fault, std::string& error) {
+    const auto fields = splitFields(fault);
     const std::string_view kind = fields[0];
     const std::map<std::string_view, std::map<int, int>*> counted{
         {"read-fail", &readFailures_},
@@ -38,7 +38,7 @@ bool FaultPlan::add(std::string_view spec, std::string& error) {
         {"write-fail", &writeFailures_},
         {"no-ack", &ackFailures_},
     };
-    error = "bad fault '" + std::string(spec) + "'";
+    error = "bad fault '" + std::string(fault) + "'";
     if (const auto it = counted.find(kind); it != counted.end()) {
         const auto package = fields.size() == 3 ? number(fields[1], 0, 63) : std::nullopt;
         const auto count = fields.size() == 3 ? number(fields[2], 1, 1000000) : std::nullopt;

@@ -16,7 +16,7 @@ namespace vorn::cli {
 class FaultPlan {
 public:
     // Adds one option's value; false, with `error`, when it is malformed.
-    bool add(std::string_view spec, std::string& error);
+    bool add(std::string_view fault, std::string& error);
 
     // Everything but the unplugging, which counts packages of the transfer only.
     void applyBeforeDetection(KeyboardFirmware& firmware, SimulatedDriver& driver) const;

@@ -47,8 +47,8 @@ std::optional<int> readSettings(const CommandLine& line, Io& io, std::string_vie
     if (port != "usb" && port != "driver")
         return usageError(io, command, "--simulate-port takes usb or driver");
     std::string error;
-    for (const std::string& spec : line.allValues("--fault"))
-        if (!settings.faults.add(spec, error))
+    for (const std::string& fault : line.allValues("--fault"))
+        if (!settings.faults.add(fault, error))
             return usageError(io, command, error);
     settings.pace = !line.has("--no-wait");
     settings.connection = {settings.pace, port == "driver"};
@@ -162,7 +162,7 @@ constexpr std::string_view simulationHelp =
     "--no-wait           skip the pacing and the protocol's waits (only with --simulate)\n"
     "--quiet             no progress\n"
     "--trace             print every USB feature report on standard error\n"
-    "--fault SPEC        make the simulated keyboard misbehave (repeatable, only with\n"
+    "--fault FAULT       make the simulated keyboard misbehave (repeatable, only with\n"
     "                    --simulate); P is a package 0 to 63, K a count:\n"
     "  read-fail:P:K     the first K attempts to read package P fail (with USB the reads of\n"
     "                    package 0 include the detections' probes)\n"
@@ -177,7 +177,7 @@ constexpr std::string_view simulationHelp =
 std::string readHelp() {
     return "Usage: vornctl read -o OUT [--simulate MEMFILE] [--simulate-port driver] "
            "[--no-wait]\n"
-           "                   [--quiet] [--trace] [--fault SPEC]...\n"
+           "                   [--quiet] [--trace] [--fault FAULT]...\n"
            "Looks for the keyboard (USB first, then the keyboard driver), reads its 2048 bytes\n"
            "in 64 packages, one per timer tick, and writes them to OUT atomically. Progress\n"
            "goes to standard error. When the read is aborted the message says why, nothing is\n"
@@ -188,7 +188,7 @@ std::string readHelp() {
 std::string writeHelp() {
     return "Usage: vornctl write FILE [--model ID] [--simulate MEMFILE] [--simulate-port "
            "driver]\n"
-           "                    [--no-wait] [--quiet] [--trace] [--fault SPEC]...\n"
+           "                    [--no-wait] [--quiet] [--trace] [--fault FAULT]...\n"
            "Loads FILE as the editor's Load does, checks all key texts as Save does, encodes\n"
            "them, looks for the keyboard (USB first, then the keyboard driver) and writes the\n"
            "2048 bytes in 64 packages, one per timer tick. Exit status 0 when all packages\n"

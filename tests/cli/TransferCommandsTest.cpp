@@ -278,13 +278,13 @@ TEST_F(TransferCommands, UsageErrors) {
     };
     for (const auto& args : cases)
         EXPECT_EQ(run(args).status, 2) << args.back();
-    for (const char* spec :
+    for (const char* fault :
          {"read-fail:64:1", "read-fail:1", "read-fail:1:0", "bad-check:a:1", "write-fail:1:2:3",
           "no-ack::1", "unplug-after:x", "unplug-after", "no-keyboard:1", "driver-status:3",
           "driver-status:1:0", "driver-status", "unknown"}) {
-        const Result r = read({"--fault", spec});
-        EXPECT_EQ(r.status, 2) << spec;
-        EXPECT_NE(r.err.find(spec), std::string::npos) << r.err;
+        const Result r = read({"--fault", fault});
+        EXPECT_EQ(r.status, 2) << fault;
+        EXPECT_NE(r.err.find(fault), std::string::npos) << r.err;
     }
     EXPECT_FALSE(fs::exists(back));
     EXPECT_EQ(memoryBytes(), bytesOf(newTemplateImage(2013)));
