@@ -15,10 +15,15 @@ public:
         questions.emplace_back(question);
         return answer;
     }
+    SaveAnswer askYesNoCancel(std::string_view question) override {
+        questions.emplace_back(question);
+        return saveAnswer;
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
     bool answer = false;
+    SaveAnswer saveAnswer = SaveAnswer::cancel;
 };
 
 } // namespace vorn::test

@@ -1,0 +1,43 @@
+#include "ui/MessageBoxMessages.h"
+
+#include "view/OemCharset.h"
+
+#include <QMessageBox>
+
+namespace vorn {
+
+namespace {
+
+constexpr auto boxTitle = "Vorn";
+
+QMessageBox::StandardButton ask(QWidget* parent, std::string_view text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton escape) {
+    QMessageBox box(QMessageBox::Question, boxTitle, oemToUnicode(text), buttons, parent);
+    box.setEscapeButton(escape);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void MessageBoxMessages::showMessage(std::string_view text) {
+    QMessageBox box(QMessageBox::NoIcon, boxTitle, oemToUnicode(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+// Closing the box or Esc counts as No.
+bool MessageBoxMessages::askYesNo(std::string_view question) {
+    return ask(parent_, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+SaveAnswer MessageBoxMessages::askYesNoCancel(std::string_view question) {
+    switch (ask(parent_, question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                QMessageBox::Cancel)) {
+    case QMessageBox::Yes: return SaveAnswer::yes;
+    case QMessageBox::No: return SaveAnswer::no;
+    default: return SaveAnswer::cancel;
+    }
+}
+
+} // namespace vorn

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "document/UserMessages.h"
+
+class QWidget;
+
+namespace vorn {
+
+// Messages and questions of the lower layers as modal message boxes titled "Vorn".
+class MessageBoxMessages : public UserMessages {
+public:
+    explicit MessageBoxMessages(QWidget* parent = nullptr)
+        : parent_(parent) {}
+
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void showMessage(std::string_view text) override;
+    bool askYesNo(std::string_view question) override;
+    SaveAnswer askYesNoCancel(std::string_view question) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace vorn

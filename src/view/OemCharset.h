@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace vorn {
+
+// The glyph a single byte shows on the editor's screen (code page 437, with glyphs for the
+// control bytes 1 to 31 and 127; byte 0 shows as a blank).
+char16_t oemGlyph(unsigned char byte);
+
+// A byte string (key text, caption, message) for display.
+QString oemToUnicode(std::string_view bytes);
+
+} // namespace vorn
