@@ -1,7 +1,6 @@
 #include "ui/CKeyWordTable.h"
 
 #include "ui/KeyWordListText.h"
-#include "view/OemCharset.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -21,7 +20,7 @@ CKeyWordTable::CKeyWordTable(QWidget* parent)
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     text_->setFont(font);
     text_->setTabStopDistance(QFontMetrics(font).horizontalAdvance(' ') * 8);
-    text_->setPlainText(oemToUnicode(keyWordListText()));
+    text_->setPlainText(QString::fromStdString(keyWordListText()));
 }
 
 } // namespace vorn
