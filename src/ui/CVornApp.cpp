@@ -10,6 +10,7 @@
 #include "ui/MessageBoxMessages.h"
 #include "ui/WindowDialogs.h"
 
+#include <QScreen>
 #include <cstdlib>
 #include <iostream>
 
@@ -92,6 +93,8 @@ int CVornApp::run() {
         }
         return 0;
     }
+    // Without a window manager to maximize it, the window still takes the whole screen.
+    frame.resize(frame.screen()->availableSize());
     frame.showMaximized();
     return exec();
 }

@@ -6,8 +6,10 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPolygon>
+#include <QtMath>
 #include <algorithm>
 
 namespace vorn {
@@ -81,9 +83,22 @@ struct LayoutRenderer::Context {
 };
 
 LayoutRenderer::LayoutRenderer()
-    : font_(loadFont()) {
-    const QFontMetrics metrics(font_);
-    baseline_ = metrics.ascent() + std::max(0, (lineHeight - metrics.height()) / 2);
+    : font_(loadFont())
+    , metrics_(font_)
+    , rawFont_(QRawFont::fromFont(font_)) {
+    baseline_ = metrics_.ascent() + std::max(0, (lineHeight - metrics_.height()) / 2);
+}
+
+const QStaticText& LayoutRenderer::laidOut(const QString& text) const {
+    auto found = laidOut_.find(text);
+    if (found == laidOut_.end()) {
+        QStaticText staticText(text);
+        staticText.setTextFormat(Qt::PlainText);
+        staticText.setPerformanceHint(QStaticText::AggressiveCaching);
+        staticText.prepare(QTransform(), font_);
+        found = laidOut_.insert(text, staticText);
+    }
+    return *found;
 }
 
 QImage LayoutRenderer::render(CVornDoc& doc, const EditingState& state,
@@ -141,10 +156,10 @@ void LayoutRenderer::paint(QPainter& painter, CVornDoc& doc, const EditingState&
 
 void LayoutRenderer::drawText(Context& context, int x, int y, const QString& text) const {
     QPainter& painter = context.painter;
-    const int width = QFontMetrics(font_).horizontalAdvance(text);
-    painter.fillRect(x, y, width, lineHeight, context.textBackground);
+    const QStaticText& staticText = laidOut(text);
+    painter.fillRect(x, y, qCeil(staticText.size().width()), lineHeight, context.textBackground);
     painter.setPen(context.textColor);
-    painter.drawText(x, y + baseline_, text);
+    painter.drawStaticText(x, y + baseline_ - metrics_.ascent(), staticText);
 }
 
 void LayoutRenderer::drawLegendAndStatus(Context& context, CVornDoc& doc,
@@ -190,11 +205,20 @@ void LayoutRenderer::drawContentBox(Context& context, const CVornDoc& doc,
     constexpr int left = 98;
     constexpr int top = 331;
     painter.fillRect(left, top, cellWidth * int(line.size()), lineHeight, white);
+    // One glyph per 7-pixel cell, whatever the font's own advance.
+    QString glyphs;
+    for (const char c : line)
+        glyphs.append(QChar(oemGlyph(contentGlyphByte(static_cast<unsigned char>(c)))));
+    QList<quint32> indexes = rawFont_.glyphIndexesForString(glyphs);
+    QList<QPointF> positions;
+    for (qsizetype i = 0; i < indexes.size(); ++i)
+        positions.append(QPointF(left + cellWidth * i, top + baseline_));
+    QGlyphRun run;
+    run.setRawFont(rawFont_);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
     painter.setPen(black);
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const auto glyph = oemGlyph(contentGlyphByte(static_cast<unsigned char>(line[i])));
-        painter.drawText(left + cellWidth * int(i), top + baseline_, QString(QChar(glyph)));
-    }
+    painter.drawGlyphRun(QPointF(0, 0), run);
 
     const int caretLeft = 99 + cellWidth * state.caretColumn;
     painter.setPen(thickPen);

@@ -4,9 +4,13 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
+#include <QHash>
 #include <QImage>
+#include <QRawFont>
 #include <QRect>
 #include <QSize>
+#include <QStaticText>
 #include <string>
 
 class QPainter;
@@ -61,8 +65,14 @@ private:
     void drawKeyboardFrame(Context& context) const;
     void drawTransferTexts(Context& context, const TransferStatus& transfer) const;
 
+    const QStaticText& laidOut(const QString& text) const;
+
     QFont font_;
+    QFontMetrics metrics_;
+    QRawFont rawFont_;
     int baseline_ = 12;
+    // Texts laid out once: captions and labels repeat on every repaint.
+    mutable QHash<QString, QStaticText> laidOut_;
 };
 
 } // namespace vorn
