@@ -11,6 +11,7 @@
 #include "ui/WindowDialogs.h"
 
 #include <QScreen>
+#include <QTimer>
 #include <cstdlib>
 #include <iostream>
 
@@ -82,7 +83,9 @@ int CVornApp::run() {
         std::cerr << "vorn: " << error << '\n';
         return exitUsage;
     }
-    session.setInitialUpdateHook([&view] { view.detectKeyboard(); });
+    const auto detect = [&view] { view.detectKeyboard(); };
+    if (screenshot)
+        session.setInitialUpdateHook(detect);
     session.start(options.file, options.modelId);
 
     if (screenshot) {
@@ -96,6 +99,11 @@ int CVornApp::run() {
     // Without a window manager to maximize it, the window still takes the whole screen.
     frame.resize(frame.screen()->availableSize());
     frame.showMaximized();
+    // The start's keyboard detection waits for the keyboard: the window shows first.
+    QTimer::singleShot(0, &frame, [&session, detect] {
+        detect();
+        session.setInitialUpdateHook(detect);
+    });
     return exec();
 }
 
