@@ -177,21 +177,21 @@ void KeySelection::act(KeyAction action) {
     case KeyAction::deleteAt: deleteAt(); break;
     case KeyAction::caretHome: caret.home(); break;
     case KeyAction::caretEnd: caret.end(); break;
-    case KeyAction::caretLeft:
-        if (state_.shiftHeld)
-            moveSelection(Direction::left);
-        else
-            caret.left();
-        break;
-    case KeyAction::caretRight:
-        if (state_.shiftHeld)
-            moveSelection(Direction::right);
-        else
-            caret.right();
-        break;
+    case KeyAction::caretLeft: sideways(Direction::left); break;
+    case KeyAction::caretRight: sideways(Direction::right); break;
     case KeyAction::selectUp: moveSelection(Direction::up); break;
     case KeyAction::selectDown: moveSelection(Direction::down); break;
     }
+}
+
+void KeySelection::sideways(Direction direction) {
+    if (state_.shiftHeld)
+        return moveSelection(direction);
+    ContentCaret caret(state_, selectedText());
+    if (direction == Direction::left)
+        caret.left();
+    else
+        caret.right();
 }
 
 void KeySelection::deleteBefore() {

@@ -61,6 +61,8 @@ private:
     void keypadKey(const KeypadCursorKey& keypad, const KeyEvent& key);
     void ordinaryKey(const KeyEvent& key);
     void act(KeyAction action);
+    // Left or right: the selection while Shift is held, else the caret.
+    void sideways(Direction direction);
     void deleteBefore();
     void deleteAt();
     void copyPairedKey();
