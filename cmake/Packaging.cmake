@@ -1,0 +1,77 @@
+# Desktop integration (desktop entry, icon, AppStream metainfo), manual pages, the package's
+# documents, and the Debian package built by `cpack -G DEB` from the build tree.
+include(GNUInstallDirs)
+
+set(VORN_APP_ID org.vorn.Vorn)
+# The release of PROJECT_VERSION: shown in the metainfo, the manual pages and the changelog.
+set(VORN_RELEASE_DATE 2026-12-10)
+set(VORN_SCREENSHOT_BASE_URL "https://vorn.example.org/docs" CACHE STRING
+  "Web address of the folder holding the README's screenshots (AppStream takes only web addresses)")
+set(VORN_PACKAGE_MAINTAINER "The Vorn developers <vorn@example.org>" CACHE STRING
+  "Maintainer field of the Debian package and its changelog")
+
+execute_process(COMMAND date -u -R -d "${VORN_RELEASE_DATE} 00:00:00"
+  OUTPUT_VARIABLE VORN_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+
+set(VORN_PACKAGING_DIR ${PROJECT_BINARY_DIR}/packaging)
+set(VORN_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/vorn)
+
+install(FILES data/${VORN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
+install(FILES data/icons/${VORN_APP_ID}.svg
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+configure_file(data/${VORN_APP_ID}.metainfo.xml.in ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.metainfo.xml
+  @ONLY)
+install(FILES ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
+
+# Manual pages and the changelog are installed compressed, as Debian wants them (gzip -9n keeps
+# the package reproducible).
+set(VORN_COMPRESSED_FILES)
+function(vorn_gzip_configured source name)
+  configure_file(${source} ${VORN_PACKAGING_DIR}/${name} @ONLY)
+  add_custom_command(OUTPUT ${VORN_PACKAGING_DIR}/${name}.gz
+    COMMAND gzip -9n -f -k ${name}
+    WORKING_DIRECTORY ${VORN_PACKAGING_DIR}
+    DEPENDS ${VORN_PACKAGING_DIR}/${name} VERBATIM)
+  set(VORN_COMPRESSED_FILES ${VORN_COMPRESSED_FILES} ${VORN_PACKAGING_DIR}/${name}.gz PARENT_SCOPE)
+endfunction()
+vorn_gzip_configured(docs/man/vorn.1.in vorn.1)
+vorn_gzip_configured(docs/man/vornctl.1.in vornctl.1)
+vorn_gzip_configured(packaging/debian/changelog.in changelog)
+add_custom_target(vorn_packaging_files ALL DEPENDS ${VORN_COMPRESSED_FILES})
+
+install(FILES ${VORN_PACKAGING_DIR}/vorn.1.gz ${VORN_PACKAGING_DIR}/vornctl.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES README.md packaging/debian/copyright ${VORN_PACKAGING_DIR}/changelog.gz
+  DESTINATION ${VORN_DOC_DIR})
+
+# The Debian package. The window needs Qt's SVG plugin (toolbar and application icons) and a
+# platform plugin, which the shared library dependencies do not name.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vorn)
+set(CPACK_PACKAGE_VENDOR "The Vorn developers")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor and uploader for programmable point-of-sale keyboards")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Vorn edits the templates of programmable point-of-sale keyboards: what every
+key sends (characters, PC scan codes, delays, shift levels, media keys) and
+how the keyboard's card reader and serial port behave. It keeps templates as
+files and text files, writes them into the keyboard over USB and reads them
+back.
+
+The command-line tool vornctl does the same for scripts. A built-in keyboard
+simulator lets users try everything without hardware. The package brings the
+udev rule that gives the user at the seat access to the keyboard.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VORN_PACKAGE_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+  ${PROJECT_SOURCE_DIR}/packaging/debian/postinst ${PROJECT_SOURCE_DIR}/packaging/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
