@@ -1,7 +1,9 @@
 #include "ui/CVornView.h"
 
 #include "ui/EditorSession.h"
+#include "ui/KeyEventTranslator.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -60,8 +62,25 @@ void CVornView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    if (session_.clickKeyAt(at.x(), at.y()))
-        update();
+    repaintAfter(session_.selection().mouseDown(at.x(), at.y()));
+}
+
+void CVornView::keyPressEvent(QKeyEvent* event) {
+    if (const auto key = KeyEventTranslator::translate(*event))
+        repaintAfter(session_.selection().keyDown(*key));
+}
+
+void CVornView::keyReleaseEvent(QKeyEvent* event) {
+    if (const auto key = KeyEventTranslator::translate(*event))
+        repaintAfter(session_.selection().keyUp(*key));
+}
+
+void CVornView::repaintAfter(Repaint repaint) {
+    switch (repaint) {
+    case Repaint::view: update(); break;
+    case Repaint::contentBox: update(LayoutRenderer::contentBox); break;
+    case Repaint::nothing: break;
+    }
 }
 
 } // namespace vorn

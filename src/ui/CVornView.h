@@ -5,6 +5,7 @@
 #include "ui/KeyboardPorts.h"
 #include "ui/WindowTransferHost.h"
 #include "view/EditingStateTransfer.h"
+#include "view/KeySelection.h"
 #include "view/LayoutRenderer.h"
 
 #include <QWidget>
@@ -40,8 +41,14 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // Tab is a key of the template, not a move to the next widget.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    void repaintAfter(Repaint repaint);
+
     EditorSession& session_;
     UserMessages& messages_;
     LayoutRenderer renderer_;
