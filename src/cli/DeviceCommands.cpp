@@ -21,7 +21,7 @@ std::vector<Command> deviceCommands() {
     return {
         {"devices",
          "list the connected keyboards",
-         "Usage: vornctl devices [--device PATH] [--simulate MEMFILE]...\n"
+         "Usage: vornctl devices [--simulate MEMFILE]... [--device PATH]\n"
          "Prints one line per HID interface with the keyboard's identity: its path, product\n"
          "string and manufacturer, separated by TABs. Says on standard error when a keyboard\n"
          "is present but may not be opened (see the udev rule in the README), then looks for\n"
