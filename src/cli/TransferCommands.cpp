@@ -90,14 +90,21 @@ bool outputDirectoryReady(const std::string& dir, Io& io) {
     return false;
 }
 
-// The paths of the interfaces with the keyboard's identity that may be opened, in the order
-// the system lists them.
-std::vector<std::string> keyboardPaths(KeyboardConnection& connection) {
-    std::vector<std::string> paths;
+// The interfaces with the keyboard's identity, in the order the system lists them.
+struct KeyboardPaths {
+    std::vector<std::string> openable;
+    bool anyDenied = false; // one may not be opened for lack of permission
+};
+
+KeyboardPaths keyboardPaths(KeyboardConnection& connection) {
+    KeyboardPaths paths;
     if (const auto interfaces = connection.port().listKeyboardInterfaces())
-        for (const KeyboardInterface& i : *interfaces)
-            if (!i.accessDenied)
-                paths.push_back(i.info.path);
+        for (const KeyboardInterface& i : *interfaces) {
+            if (i.accessDenied)
+                paths.anyDenied = true;
+            else
+                paths.openable.push_back(i.info.path);
+        }
     return paths;
 }
 
@@ -114,8 +121,32 @@ std::string keyboardFileName(std::size_t k, const std::string& path) {
     return std::to_string(k) + "-" + (safe.empty() ? "keyboard" : safe) + ".tpl";
 }
 
-// Transfers to every keyboard that answers at once and lists how each ended; the exit status.
-// A read saves each keyboard's bytes in DIR.
+// One keyboard's line: "PATH<TAB>ok[ verified][<TAB>FILE]" or "PATH<TAB>failed<TAB>MESSAGE".
+// A completed read is saved as FILE in DIR first. The exit status the keyboard asks for.
+int reportOutcome(const KeyboardOutcome& outcome, std::size_t k, Direction direction,
+                  const CommandLine& line, Io& io) {
+    if (!outcome.ok) {
+        io.out << outcome.path << "\tfailed\t" << outcome.message << '\n';
+        return exitRefused;
+    }
+    std::string file;
+    if (direction == Direction::read) {
+        file = (std::filesystem::path(*line.value("-o")) / keyboardFileName(k + 1, outcome.path))
+                   .string();
+        std::ostringstream why;
+        Io quiet{io.in, why, why};
+        if (!saveImage(quiet, file, outcome.image)) {
+            io.out << outcome.path << "\tfailed\t" << joinedLines(why.str()) << '\n';
+            return exitUsage;
+        }
+    }
+    io.out << outcome.path << "\tok" << (outcome.verified ? " verified" : "")
+           << (file.empty() ? "" : "\t" + file) << '\n';
+    return exitSuccess;
+}
+
+// Transfers to every keyboard that answers at once and lists how each ended; the exit status
+// (a file error before a failed transfer).
 int transferAll(Direction direction, const CommandLine& line, Io& io,
                 const TransferSettings& settings, const CVornDoc& doc) {
     KeyboardConnection connection;
@@ -123,38 +154,21 @@ int transferAll(Direction direction, const CommandLine& line, Io& io,
         return exitUsage;
     const AllKeyboardsRequest request{direction, line.has("--verify"), settings.pace,
                                       line.has("--trace"), settings.style};
+    const KeyboardPaths paths = keyboardPaths(connection);
     const std::vector<KeyboardOutcome> outcomes =
-        transferToAll(connection, keyboardPaths(connection), doc, request, io);
+        transferToAll(connection, paths.openable, doc, request, io);
     int status = exitSuccess;
     bool anyAnswered = false;
     for (std::size_t k = 0; k < outcomes.size(); ++k) {
-        const KeyboardOutcome& outcome = outcomes[k];
-        if (!outcome.answered)
+        if (!outcomes[k].answered)
             continue; // not a keyboard that answers
         anyAnswered = true;
-        std::string failure = outcome.message;
-        std::string file;
-        if (outcome.ok && direction == Direction::read) {
-            file = (std::filesystem::path(*line.value("-o")) / keyboardFileName(k + 1, outcome.path))
-                       .string();
-            std::ostringstream why;
-            Io quiet{io.in, why, why};
-            if (!saveImage(quiet, file, outcome.image)) {
-                failure = joinedLines(why.str());
-                status = exitUsage;
-            }
-        }
-        if (outcome.ok && failure == outcome.message) {
-            io.out << outcome.path << "\tok" << (outcome.verified ? " verified" : "")
-                   << (file.empty() ? "" : "\t" + file) << '\n';
-        } else {
-            io.out << outcome.path << "\tfailed\t" << failure << '\n';
-            if (status == exitSuccess)
-                status = exitRefused;
-        }
+        const int keyboardStatus = reportOutcome(outcomes[k], k, direction, line, io);
+        if (keyboardStatus == exitUsage || status == exitSuccess)
+            status = keyboardStatus;
     }
     if (!anyAnswered) {
-        io.err << detectionFailureMessage(!connection.port().deniedPaths().empty()) << '\n';
+        io.err << detectionFailureMessage(paths.anyDenied) << '\n';
         return exitRefused;
     }
     return status;
