@@ -70,10 +70,9 @@ std::vector<KeyboardOutcome> transferToAll(const KeyboardConnection& connection,
     std::vector<std::unique_ptr<KeyboardJob>> jobs;
     for (std::size_t k = 0; k < paths.size(); ++k) {
         auto job = std::make_unique<KeyboardJob>(connection, paths[k], doc, request);
-        job->console.setPercentListener(
-            [&board, k](int done, int total, std::string_view text) {
-                board.showPercent(k, done, total, text);
-            });
+        job->console.setPercentListener([&board, k](int done, int total, std::string_view text) {
+            board.showPercent(k, done, total, text);
+        });
         if (request.trace)
             job->connection->setTrace([&board, k](const ReportTraceEvent& event) {
                 board.traceLine(k, formatTraceLine(event));

@@ -25,7 +25,7 @@ struct KeyboardOutcome {
     bool answered = false; // the keyboard was found when its transfer looked for it
     bool ok = false;
     bool verified = false;
-    std::string message; // the messages shown, their lines joined by a space
+    std::string message;   // the messages shown, their lines joined by a space
     TemplateImage image{}; // after a completed read: the bytes received
 };
 

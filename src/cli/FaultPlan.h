@@ -4,8 +4,8 @@
 #include "device/SimulatedDriver.h"
 
 #include <map>
-#include <set>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +14,8 @@ namespace vorn::cli {
 
 // The misbehaviour --fault options ask of the simulated keyboard (P a package, K a count):
 // read-fail:P:K, bad-check:P:K, write-fail:P:K, no-ack:P:K, keep-wrong:P, unplug-after:P,
-// no-keyboard, driver-status:S[:N]. A later option for the same kind and package replaces an earlier one.
+// no-keyboard, driver-status:S[:N]. A later option for the same kind and package replaces an
+// earlier one.
 class FaultPlan {
 public:
     // Adds one option's value; false, with `error`, when it is malformed.

@@ -66,9 +66,9 @@ private:
     bool simulated_ = false;
     std::vector<std::unique_ptr<SimulatedKeyboard>> ownSimulators_;
     std::vector<Simulated> simulators_;
-    std::unique_ptr<HidBackend> backend_;    // every interface
-    std::unique_ptr<HidBackend> oneOnly_;    // with --device: the one interface of backend_
-    HidBackend* shared_ = nullptr;           // the backend connections onlyTo() share
+    std::unique_ptr<HidBackend> backend_; // every interface
+    std::unique_ptr<HidBackend> oneOnly_; // with --device: the one interface of backend_
+    HidBackend* shared_ = nullptr;        // the backend connections onlyTo() share
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<DriverChannel> channel_;
     // Declared after what they use: they close their devices first.

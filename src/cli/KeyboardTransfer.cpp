@@ -34,8 +34,8 @@ void KeyboardTransfer::explainNoStart(int portKind, bool messageShown) {
 bool KeyboardTransfer::run(Direction direction, CVornDoc& doc) {
     VornDocTransfer document(doc);
     EditingFields editing(doc.layout().slotKey()[0]);
-    TransferController transfer(connection_.port(), connection_.kbio(), document, editing,
-                                console_, console_);
+    TransferController transfer(connection_.port(), connection_.kbio(), document, editing, console_,
+                                console_);
     const int messagesBefore = console_.messagesShown();
     if (direction == Direction::read)
         transfer.ReadFromKB();
@@ -59,8 +59,8 @@ bool KeyboardTransfer::verify(const CVornDoc& doc) {
     CVornDoc back = doc;
     VornDocTransfer document(back);
     EditingFields editing(back.layout().slotKey()[0]);
-    TransferController transfer(connection_.port(), connection_.kbio(), document, editing,
-                                console_, console_);
+    TransferController transfer(connection_.port(), connection_.kbio(), document, editing, console_,
+                                console_);
     if (portKind_ == TransferController::usbPort)
         transfer.StartUSBRead();
     else

@@ -4,8 +4,7 @@
 
 namespace vorn::cli {
 
-ProgressBoard::ProgressBoard(std::ostream& err, ProgressStyle style,
-                             std::vector<std::string> paths)
+ProgressBoard::ProgressBoard(std::ostream& err, ProgressStyle style, std::vector<std::string> paths)
     : err_(err)
     , style_(style)
     , paths_(std::move(paths)) {}

@@ -113,8 +113,8 @@ KeyboardPaths keyboardPaths(KeyboardConnection& connection) {
 std::string keyboardFileName(std::size_t k, const std::string& path) {
     std::string safe;
     for (const char c : path) {
-        const bool plain = std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.' ||
-                           c == '-' || c == '_';
+        const bool plain =
+            std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '.' || c == '-' || c == '_';
         if (plain || !safe.empty())
             safe += plain ? c : '_';
     }

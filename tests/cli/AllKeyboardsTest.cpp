@@ -80,11 +80,10 @@ TEST_F(Keyboards, DevicePicksTheOneInterface) {
 
 TEST_F(Keyboards, DeviceThatIsAbsentOrSilentIsNoKeyboard) {
     const std::string noKeyboard = "There is no VQ series keyboard connected!\n";
-    for (const auto& args :
-         {std::vector<std::string>{"devices", "--device", "/dev/hidraw9"},
-          std::vector<std::string>{"write", tpl, "--device", "sim:hidraw3"},
-          std::vector<std::string>{"write", tpl, "--device", "sim:hidraw1", "--fault",
-                                   "2=read-fail:0:5"}}) {
+    for (const auto& args : {std::vector<std::string>{"devices", "--device", "/dev/hidraw9"},
+                             std::vector<std::string>{"write", tpl, "--device", "sim:hidraw3"},
+                             std::vector<std::string>{"write", tpl, "--device", "sim:hidraw1",
+                                                      "--fault", "2=read-fail:0:5"}}) {
         const Result r = three(args);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err, noKeyboard) << args.back();
@@ -99,8 +98,8 @@ TEST_F(Keyboards, DeviceThatIsAbsentOrSilentIsNoKeyboard) {
 
 TEST_F(Keyboards, WriteAllWritesTheGoodOneAndReportsTheOthers) {
     // Keyboard 1 is unplugged after package 10, keyboard 2 never acknowledges, 3 is good.
-    const Result r = three({"write", tpl, "--all", "--fault", "1=unplug-after:10", "--fault",
-                            "2=no-ack:0:1000000"});
+    const Result r = three(
+        {"write", tpl, "--all", "--fault", "1=unplug-after:10", "--fault", "2=no-ack:0:1000000"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "sim:hidraw0\tfailed\tError in writing data, Count=11" + usbTail + "\n" +
                          "sim:hidraw1\tfailed\tError in writing data, Count=0" + usbTail + "\n" +
@@ -165,9 +164,9 @@ TEST_F(Keyboards, VerifyReadsBackAndCatchesWhatTheKeyboardKeptWrong) {
     const std::string wrong =
         "vornctl: the keyboard holds other data than was written, first at package 7\n";
     for (const char* port : {"usb", "driver"}) {
-        const Result r = run({"write", tpl, "--simulate", memories[1], "--no-wait", "--verify",
-                              "--quiet", "--simulate-port", port, "--fault", "keep-wrong:7",
-                              "--fault", "keep-wrong:40"});
+        const Result r =
+            run({"write", tpl, "--simulate", memories[1], "--no-wait", "--verify", "--quiet",
+                 "--simulate-port", port, "--fault", "keep-wrong:7", "--fault", "keep-wrong:40"});
         EXPECT_EQ(r.status, 1) << port;
         EXPECT_EQ(r.err, wrong) << port;
     }
