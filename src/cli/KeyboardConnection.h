@@ -7,7 +7,6 @@
 #include "device/Clock.h"
 #include "device/DriverChannel.h"
 #include "device/HidBackend.h"
-#include "device/SimulatedDriver.h"
 #include "device/SimulatedKeyboard.h"
 
 #include <memory>
