@@ -65,8 +65,8 @@ std::optional<int> CVornApp::answerWithoutWindow(int argc, char** argv) {
         std::cout << "vorn " << VORN_VERSION << '\n';
         return 0;
     }
-    const bool noDisplay = qEnvironmentVariableIsEmpty("DISPLAY") &&
-                           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
     if (options.screenshot && noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return std::nullopt;

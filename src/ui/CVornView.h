@@ -9,6 +9,7 @@
 #include "view/LayoutRenderer.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace vorn {
@@ -35,8 +36,19 @@ public:
     QImage renderScreen(QSize size = {}) const;
 
     TransferController* transfers() { return transfers_.get(); }
+    // The commands "Read From KB" and "Write Into KB".
+    void readFromKeyboard();
+    void writeIntoKeyboard();
+    bool transferActive() const { return transfers_ && transfers_->transferActive(); }
+    // Ends a running transfer cleanly, between two of its steps, then calls `then`.
+    void stopTransfer(std::function<void()> then);
+
     QSize sizeHint() const override { return LayoutRenderer::screenSize; }
     QSize minimumSizeHint() const override { return LayoutRenderer::screenSize; }
+
+signals:
+    // A transfer started, ended or asked for a redraw: commands may change their state.
+    void transferStateChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -57,6 +69,7 @@ private:
     VornDocTransfer documentTransfer_;
     EditingStateTransfer editingTransfer_;
     std::unique_ptr<TransferController> transfers_;
+    std::function<void()> afterStop_; // a stop asked for during a step
 };
 
 } // namespace vorn

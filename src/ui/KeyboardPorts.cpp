@@ -4,7 +4,7 @@
 #include "device/HidapiBackend.h"
 #include "device/SimulatedDriver.h"
 #include "device/SimulatedKeyboard.h"
-#include "device/SystemClock.h"
+#include "ui/ResponsiveClock.h"
 
 namespace vorn {
 
@@ -23,7 +23,7 @@ bool KeyboardPorts::setUp(const KeyboardChoice& choice, std::string& error) {
         backend_ = std::make_unique<HidapiBackend>();
         channel_ = std::make_unique<DeviceFileChannel>();
     }
-    clock_ = std::make_unique<SystemClock>();
+    clock_ = std::make_unique<ResponsiveClock>();
     usb_ = std::make_unique<CUSBport>(*backend_, *clock_);
     kbio_ = std::make_unique<CKBIO>(*channel_);
     return true;

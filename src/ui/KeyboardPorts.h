@@ -20,7 +20,8 @@ struct KeyboardChoice {
 };
 
 // The two transports the view keeps for its whole life, on real hardware or the simulator.
-// Waits are real in both cases: a simulated transfer is paced as a real one.
+// Waits are real in both cases (a simulated transfer is paced as a real one), and the window
+// goes on repainting while they last.
 class KeyboardPorts {
 public:
     // False, with the reason in `error`, when the simulator's memory file cannot be used.
