@@ -36,9 +36,8 @@ constexpr std::array<CardEditField, cardEditCount> editFields{{
      "Card data prefix string error!"},
 }};
 
-constexpr std::array<SettingsByte, 3> trackFlags{SettingsByte::track1Flags,
-                                                 SettingsByte::track2Flags,
-                                                 SettingsByte::track3Flags};
+constexpr std::array<SettingsByte, 3> trackFlags{
+    SettingsByte::track1Flags, SettingsByte::track2Flags, SettingsByte::track3Flags};
 
 TrackProperties loadTrack(const TemplateImage& image, SettingsByte flags) {
     TrackProperties t;
@@ -73,10 +72,9 @@ std::string tooLongMessage(std::size_t limit) {
 }
 
 std::optional<CardEdit> CardReaderProperties::firstTooLong() const {
-    const auto over = std::find_if(editFields.begin(), editFields.end(),
-                                   [this](const CardEditField& f) {
-                                       return text(f.edit).size() > f.size;
-                                   });
+    const auto over =
+        std::find_if(editFields.begin(), editFields.end(),
+                     [this](const CardEditField& f) { return text(f.edit).size() > f.size; });
     if (over == editFields.end())
         return std::nullopt;
     return over->edit;
@@ -92,10 +90,9 @@ CardReaderProperties CardReaderProperties::load(const TemplateImage& image) {
         p.text(f.edit) = decodeCardField(image, f.offset, f.size);
     for (std::size_t t = 0; t < trackFlags.size(); ++t)
         p.tracks[t] = loadTrack(image, trackFlags[t]);
-    p.errorPolicy =
-        settingsBit(image, SettingsByte::featureFlags, featureBit::skipTrackWithError)
-            ? skipTrackWithError
-            : noDataWithAnyError;
+    p.errorPolicy = settingsBit(image, SettingsByte::featureFlags, featureBit::skipTrackWithError)
+                        ? skipTrackWithError
+                        : noDataWithAnyError;
     p.beepGoodRead = settingsBit(image, SettingsByte::optionFlags, optionBit::beepGoodRead);
     p.beepReadError = settingsBit(image, SettingsByte::optionFlags, optionBit::beepReadError);
     return p;

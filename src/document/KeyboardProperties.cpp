@@ -55,8 +55,8 @@ KeyboardProperties KeyboardProperties::load(const TemplateImage& image, ModelGro
     p.altNumber = featureBitOf(image, featureBit::altNumberAscii);
     p.oposJpos = !settingsBit(image, SettingsByte::hostFlags, hostBit::oposOff);
     // The spin control's range bounds what a damaged image may hold.
-    p.interCharDelay = std::clamp<int>(vorn::interCharDelay(image), minInterCharDelay,
-                                       maxInterCharDelay);
+    p.interCharDelay =
+        std::clamp<int>(vorn::interCharDelay(image), minInterCharDelay, maxInterCharDelay);
     if (group == ModelGroup::cardReader)
         p.loadCardReaderGroup(image);
     else

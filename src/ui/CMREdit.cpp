@@ -46,8 +46,7 @@ bool leavesWithinDialog(const QFocusEvent& event) {
 
 } // namespace
 
-CMREdit::CMREdit(const CardReaderProperties& properties, UserMessages& messages,
-                 QWidget* parent)
+CMREdit::CMREdit(const CardReaderProperties& properties, UserMessages& messages, QWidget* parent)
     : QDialog(parent)
     , loaded_(properties)
     , messages_(messages) {
@@ -95,8 +94,8 @@ QGroupBox* CMREdit::makeCardGroup() {
     grid->addWidget(noDataOutput_, 1, 2);
 
     beepGoodRead_ = makeCheckBox("beepGoodRead", "Enable beep at good read", loaded_.beepGoodRead);
-    beepReadError_ = makeCheckBox("beepReadError", "Enable 3 beepsat card read error",
-                                  loaded_.beepReadError);
+    beepReadError_ =
+        makeCheckBox("beepReadError", "Enable 3 beepsat card read error", loaded_.beepReadError);
     grid->addWidget(beepGoodRead_, 2, 0, 1, 3);
     grid->addWidget(beepReadError_, 3, 0, 1, 3);
     grid->setColumnStretch(3, 1);
@@ -115,8 +114,7 @@ QGroupBox* CMREdit::makeTrackGroup(int track) {
         makeCheckBox("track" + n + "End", "Enable end sentinel", loaded.endSentinel);
     boxes.startSentinel =
         makeCheckBox("track" + n + "Start", "Enable start sentinel", loaded.startSentinel);
-    boxes.separator =
-        makeCheckBox("track" + n + "Separator", separatorTexts[t], loaded.separator);
+    boxes.separator = makeCheckBox("track" + n + "Separator", separatorTexts[t], loaded.separator);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(boxes.data, 0, 0);
@@ -140,8 +138,8 @@ QGroupBox* CMREdit::makeTrackGroup(int track) {
 }
 
 void CMREdit::layOut() {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
-                                         Qt::Vertical, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CMREdit::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

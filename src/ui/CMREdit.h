@@ -3,7 +3,6 @@
 #include "document/CardReaderProperties.h"
 
 #include <QDialog>
-
 #include <array>
 
 class QCheckBox;

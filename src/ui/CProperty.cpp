@@ -56,16 +56,16 @@ QGroupBox* CProperty::makeFeatureGroup() {
     beepOnKey_ = addCheckBox("beepOnKey", "Enable beeping when a key typed", loaded_.beepOnKey);
     noBeepUndefined_ = addCheckBox("noBeepUndefined", "No beeping if a key is not defined",
                                    loaded_.noBeepUndefined);
-    translateSet2_ = addCheckBox("translateSet2", "Translate scan code set#2 for PC/AT",
-                                 loaded_.translateSet2);
-    altNumber_ = addCheckBox("altNumber", "Use <Alt>+number key to make ASCII code",
-                             loaded_.altNumber);
+    translateSet2_ =
+        addCheckBox("translateSet2", "Translate scan code set#2 for PC/AT", loaded_.translateSet2);
+    altNumber_ =
+        addCheckBox("altNumber", "Use <Alt>+number key to make ASCII code", loaded_.altNumber);
     typematicScan_ =
         addCheckBox("typematicScan", "Enable typematic for scan code", loaded_.typematicScan);
     typematicAscii_ =
         addCheckBox("typematicAscii", "Enable typematic for ASCII code", loaded_.typematicAscii);
-    for (QCheckBox* box : {sendBreakCode_, beepOnKey_, noBeepUndefined_, translateSet2_,
-                           altNumber_, typematicScan_, typematicAscii_})
+    for (QCheckBox* box : {sendBreakCode_, beepOnKey_, noBeepUndefined_, translateSet2_, altNumber_,
+                           typematicScan_, typematicAscii_})
         column->addWidget(box);
 
     delay_ = new QSpinBox(this);
@@ -103,8 +103,8 @@ QGroupBox* CProperty::makeSerialGroup() {
 }
 
 void CProperty::layOut() {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
-                                         Qt::Vertical, this);
+    auto* buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -112,7 +112,7 @@ void CProperty::layOut() {
     grid->addWidget(makeConfigGroup(), 0, 0, Qt::AlignLeft);
     grid->addWidget(buttons, 0, 1, 2, 1, Qt::AlignTop | Qt::AlignRight);
     grid->addWidget(makeFeatureGroup(), 1, 0);
-    grid->addWidget(makeSerialGroup(), 1, 1, Qt::AlignBottom);
+    grid->addWidget(makeSerialGroup(), 1, 1);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 }
 

@@ -21,24 +21,22 @@ struct BitRow {
 
 std::vector<BitRow> bitRows() {
     std::vector<BitRow> rows;
-    const std::size_t flags[] = {offsets::track1Flags, offsets::track2Flags,
-                                 offsets::track3Flags};
+    const std::size_t flags[] = {offsets::track1Flags, offsets::track2Flags, offsets::track3Flags};
     for (std::size_t t = 0; t < 3; ++t) {
         const std::string n = "track" + std::to_string(t + 1);
-        rows.push_back({n + "Data", [t](P& p) -> bool& { return p.tracks[t].data; }, flags[t],
-                        0, false});
+        rows.push_back(
+            {n + "Data", [t](P& p) -> bool& { return p.tracks[t].data; }, flags[t], 0, false});
         rows.push_back({n + "Start", [t](P& p) -> bool& { return p.tracks[t].startSentinel; },
                         flags[t], 1, false});
-        rows.push_back({n + "End", [t](P& p) -> bool& { return p.tracks[t].endSentinel; },
-                        flags[t], 2, false});
+        rows.push_back({n + "End", [t](P& p) -> bool& { return p.tracks[t].endSentinel; }, flags[t],
+                        2, false});
         rows.push_back({n + "Separator", [t](P& p) -> bool& { return p.tracks[t].separator; },
                         flags[t], 3, false});
         rows.push_back(
             {n + "Lrc", [t](P& p) -> bool& { return p.tracks[t].lrc; }, flags[t], 7, true});
     }
-    rows.push_back(
-        {"beepGoodRead", [](P& p) -> bool& { return p.beepGoodRead; }, offsets::optionFlags, 6,
-         false});
+    rows.push_back({"beepGoodRead", [](P& p) -> bool& { return p.beepGoodRead; },
+                    offsets::optionFlags, 6, false});
     rows.push_back({"beepReadError", [](P& p) -> bool& { return p.beepReadError; },
                     offsets::optionFlags, 7, false});
     return rows;

@@ -190,8 +190,7 @@ TEST(KeyboardProperties, ParityStoresItsTwoBits) {
         p.parityIndex = c.parity;
         p.store(image, ModelGroup::serialPort);
         EXPECT_EQ(image[offsets::optionFlags], c.after);
-        EXPECT_EQ(KeyboardProperties::load(image, ModelGroup::serialPort, 0).parityIndex,
-                  c.parity);
+        EXPECT_EQ(KeyboardProperties::load(image, ModelGroup::serialPort, 0).parityIndex, c.parity);
     }
 }
 
@@ -199,8 +198,7 @@ TEST(KeyboardProperties, DelayKeepsToTheSpinRange) {
     TemplateImage image = newTemplateImage(2013);
     for (const auto& [stored, shown] : {std::pair{0, 1}, {1, 1}, {250, 250}, {251, 250}}) {
         image[offsets::interCharDelay] = static_cast<std::uint8_t>(stored);
-        EXPECT_EQ(KeyboardProperties::load(image, ModelGroup::cardReader, 0).interCharDelay,
-                  shown);
+        EXPECT_EQ(KeyboardProperties::load(image, ModelGroup::cardReader, 0).interCharDelay, shown);
     }
     KeyboardProperties p = KeyboardProperties::load(image, ModelGroup::cardReader, 0);
     p.interCharDelay = 137;
