@@ -153,6 +153,12 @@ int CVornDoc::spaceLeft() const {
     return keyAreaSpaceLeft(keyText, modelId_);
 }
 
+int CVornDoc::measureSpaceLeft() {
+    for (int key = 0; key < keyNumberCount; ++key)
+        keyBlank[key] = encodedLength(keyText[key]) < 1;
+    return spaceLeft();
+}
+
 bool CVornDoc::readTextFile(const std::string& path) {
     TextFileParser parser(keyCount());
     const int error =

@@ -88,6 +88,9 @@ public:
     bool checkAllKeyTexts();
     // Free bytes of the key area once all key texts are encoded; negative when they need more.
     int spaceLeft() const;
+    // spaceLeft() as the view measures it: every key's blank flag is refreshed on the way, so
+    // a key whose text was emptied shows as blank.
+    int measureSpaceLeft();
 
     // Fills captions and key texts from a text file; false when it could not be read.
     bool readTextFile(const std::string& path);

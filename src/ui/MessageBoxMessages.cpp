@@ -1,7 +1,5 @@
 #include "ui/MessageBoxMessages.h"
 
-#include "view/OemCharset.h"
-
 #include <QMessageBox>
 
 namespace vorn {
@@ -13,7 +11,8 @@ constexpr auto boxTitle = "Vorn";
 QMessageBox::StandardButton ask(QWidget* parent, std::string_view text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton escape) {
-    QMessageBox box(QMessageBox::Question, boxTitle, oemToUnicode(text), buttons, parent);
+    QMessageBox box(QMessageBox::Question, boxTitle,
+                    QString::fromLocal8Bit(text.data(), qsizetype(text.size())), buttons, parent);
     box.setEscapeButton(escape);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -21,7 +20,9 @@ QMessageBox::StandardButton ask(QWidget* parent, std::string_view text,
 } // namespace
 
 void MessageBoxMessages::showMessage(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, boxTitle, oemToUnicode(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::NoIcon, boxTitle,
+                    QString::fromLocal8Bit(text.data(), qsizetype(text.size())), QMessageBox::Ok,
+                    parent_);
     box.exec();
 }
 

@@ -7,6 +7,7 @@ namespace vorn {
 namespace {
 
 // Code page 437 as the screen shows it, byte by byte.
+// clang-format off
 constexpr std::array<char16_t, 256> codePage437 = {
     // 0x00
     u' ', u'☺', u'☻', u'♥', u'♦', u'♣', u'♠', u'•', u'◘', u'○', u'◙', u'♂', u'♀', u'♪', u'♫', u'☼',
@@ -41,6 +42,7 @@ constexpr std::array<char16_t, 256> codePage437 = {
     // 0xF0
     u'≡', u'±', u'≥', u'≤', u'⌠', u'⌡', u'÷', u'≈', u'°', u'∙', u'·', u'√', u'ⁿ', u'²', u'■', u' ',
 };
+// clang-format on
 
 } // namespace
 

@@ -1,0 +1,13 @@
+#include "ui/ApplicationIcon.h"
+
+namespace vorn {
+
+QIcon applicationIcon() {
+    return QIcon(":/icons/org.vorn.Vorn.svg");
+}
+
+QIcon toolbarIcon(QStringView name) {
+    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+}
+
+} // namespace vorn

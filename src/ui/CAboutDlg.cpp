@@ -1,0 +1,31 @@
+#include "ui/CAboutDlg.h"
+
+#include "ui/ApplicationIcon.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vorn {
+
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle("About Vorn");
+    auto* icon = new QLabel(this);
+    icon->setPixmap(applicationIcon().pixmap(48, 48));
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon);
+    row->addSpacing(12);
+    row->addWidget(new QLabel(versionText, this), 1);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace vorn

@@ -1,0 +1,214 @@
+#include "ui/CMainFrame.h"
+
+#include "document/KeyboardModels.h"
+#include "ui/ApplicationIcon.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CKeyWordTable.h"
+#include "ui/CVornView.h"
+#include "ui/CommandTable.h"
+#include "ui/EditorSession.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace vorn {
+
+namespace {
+
+using namespace commandIds;
+
+// Commands that other parts of the editor bring; shown, but not yet to be used.
+constexpr std::array laterCommands{clearKey,    asciiMode,      scanMode,      capsCode,
+                                   delayTime,   levelSeparator, shiftLevel,    asciiCode,
+                                   displayMode, scanCode,       readFromKb,    writeIntoKb,
+                                   configKb,    configMr,       keyboardOutput};
+
+// Shortcuts besides the menus' own: Load answers Ctrl+O as well.
+std::map<int, QList<QKeySequence>> boundShortcuts() {
+    return {{newTemplate, {QKeySequence("Ctrl+N")}},
+            {loadTemplate, {QKeySequence("Ctrl+L"), QKeySequence("Ctrl+O")}},
+            {saveTemplate, {QKeySequence("Ctrl+S")}},
+            {loadDefault, {QKeySequence("Ctrl+D")}},
+            {importText, {QKeySequence("Ctrl+I")}},
+            {exportText, {QKeySequence("Ctrl+E")}}};
+}
+
+LockKeyState::Key lockKeyOf(int qtKey) {
+    switch (qtKey) {
+    case Qt::Key_CapsLock: return LockKeyState::Key::capsLock;
+    case Qt::Key_NumLock: return LockKeyState::Key::numLock;
+    case Qt::Key_ScrollLock: return LockKeyState::Key::scrollLock;
+    default: return LockKeyState::Key::other;
+    }
+}
+
+QLabel* indicator(const char* text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance("SCRL") + 8);
+    return label;
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(EditorSession& session, UserMessages& messages, QWidget* parent)
+    : QMainWindow(parent)
+    , session_(session)
+    , view_(new CVornView(session, messages, this))
+    , lockKeys_(LockKeyState::fromLeds()) {
+    setWindowIcon(applicationIcon());
+    setCentralWidget(view_);
+    createActions();
+    createMenus();
+    createToolBar();
+    createStatusBar();
+    consumeShortcuts();
+    connectCommands();
+    qApp->installEventFilter(this);
+    session_.setChangedHook([this] { followSession(); });
+    followSession();
+}
+
+QAction* CMainFrame::action(int id) const {
+    const auto found = actions_.find(id);
+    return found == actions_.end() ? nullptr : found->second;
+}
+
+void CMainFrame::createActions() {
+    const auto shortcuts = boundShortcuts();
+    for (const CommandInfo& command : commandTable()) {
+        auto* action =
+            new QAction(QString::fromUtf8(command.text.data(), command.text.size()), this);
+        action->setStatusTip(QString::fromUtf8(command.prompt.data(), command.prompt.size()));
+        action->setToolTip(QString::fromUtf8(command.tooltip.data(), command.tooltip.size()));
+        if (!command.icon.empty())
+            action->setIcon(
+                toolbarIcon(QString::fromUtf8(command.icon.data(), command.icon.size())));
+        if (const auto bound = shortcuts.find(command.id); bound != shortcuts.end())
+            action->setShortcuts(bound->second);
+        actions_[command.id] = action;
+    }
+    for (const int id : laterCommands)
+        actions_[id]->setEnabled(false);
+    for (const KeyboardModel& model : keyboardModels())
+        actions_[model.menuCommand]->setCheckable(true);
+    actions_[viewToolbar]->setCheckable(true);
+    actions_[viewStatusBar]->setCheckable(true);
+    actions_[viewToolbar]->setChecked(true);
+    actions_[viewStatusBar]->setChecked(true);
+}
+
+void CMainFrame::createMenus() {
+    for (const MenuInfo& menuInfo : menuTable()) {
+        QMenu* menu =
+            menuBar()->addMenu(QString::fromUtf8(menuInfo.title.data(), menuInfo.title.size()));
+        for (const int id : menuInfo.items) {
+            if (id == separator)
+                menu->addSeparator();
+            else
+                menu->addAction(actions_.at(id));
+        }
+    }
+}
+
+void CMainFrame::createToolBar() {
+    toolBar_ = addToolBar("Standard");
+    toolBar_->setObjectName("toolBar");
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
+    for (const int id : toolbarTable()) {
+        if (id == separator)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(actions_.at(id));
+    }
+}
+
+void CMainFrame::createStatusBar() {
+    statusBar()->addWidget(new QLabel("Ready", this), 1);
+    capsIndicator_ = indicator("CAP", this);
+    numIndicator_ = indicator("NUM", this);
+    scrollIndicator_ = indicator("SCRL", this);
+    for (QLabel* label : {capsIndicator_, numIndicator_, scrollIndicator_})
+        statusBar()->addPermanentWidget(label);
+    showLockKeys();
+}
+
+// These keys do nothing here and never reach the view.
+void CMainFrame::consumeShortcuts() {
+    for (const std::string_view keys : consumedShortcuts()) {
+        auto* action = new QAction(this);
+        action->setShortcut(QKeySequence(QString::fromUtf8(keys.data(), keys.size())));
+        action->setObjectName("consumed");
+        addAction(action);
+    }
+}
+
+void CMainFrame::connectCommands() {
+    const auto on = [this](int id, auto handler) {
+        connect(actions_.at(id), &QAction::triggered, this, handler);
+    };
+    on(newTemplate, [this] { session_.newDocument(); });
+    on(loadTemplate, [this] { session_.loadDocument(); });
+    on(saveTemplate, [this] { session_.save(); });
+    on(saveTemplateAs, [this] { session_.saveAs(); });
+    on(loadDefault, [this] { session_.loadDefault(); });
+    on(importText, [this] { session_.importTextData(); });
+    on(exportText, [this] { session_.exportTextData(); });
+    on(exitApp, [this] { close(); });
+    for (const KeyboardModel& model : keyboardModels()) {
+        const int id = model.id;
+        on(model.menuCommand, [this, id] {
+            session_.selectModel(id);
+            followSession();
+        });
+    }
+    on(viewToolbar, [this](bool shown) { toolBar_->setVisible(shown); });
+    on(viewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
+    on(about, [this] { CAboutDlg(this).exec(); });
+    on(keyWordList, [this] { CKeyWordTable(this).exec(); });
+}
+
+void CMainFrame::followSession() {
+    setWindowTitle(QString::fromLocal8Bit(session_.windowTitle()));
+    for (const KeyboardModel& model : keyboardModels())
+        actions_[model.menuCommand]->setChecked(model.id == session_.doc().modelId());
+    view_->update();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (session_.canClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    // Each key press reaches the window first, then the widgets: count it once.
+    if (event->type() == QEvent::KeyPress && watched->isWindowType()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        std::optional<std::uint32_t> modifiers;
+        if (key->nativeScanCode() != 0)
+            modifiers = key->nativeModifiers();
+        const LockKeyState before = lockKeys_;
+        lockKeys_.keyPressed(lockKeyOf(key->key()), modifiers);
+        if (before.caps != lockKeys_.caps || before.num != lockKeys_.num ||
+            before.scroll != lockKeys_.scroll)
+            showLockKeys();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::showLockKeys() {
+    capsIndicator_->setEnabled(lockKeys_.caps);
+    numIndicator_->setEnabled(lockKeys_.num);
+    scrollIndicator_->setEnabled(lockKeys_.scroll);
+}
+
+} // namespace vorn

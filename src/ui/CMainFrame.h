@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ui/LockKeyState.h"
+
+#include <QMainWindow>
+#include <map>
+
+class QAction;
+class QLabel;
+class QToolBar;
+
+namespace vorn {
+
+class CVornView;
+class EditorSession;
+class UserMessages;
+
+// The main window: menus, toolbar, status bar and the layout view. Menu commands go to the
+// editor session; the window only follows what it says (title, checks, enabling).
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(EditorSession& session, UserMessages& messages, QWidget* parent = nullptr);
+
+    CVornView* view() const { return view_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    // The action of a command id; nullptr for none.
+    QAction* action(int id) const;
+    // Title, Keyboard menu check marks and the view, after the session changed.
+    void followSession();
+    const LockKeyState& lockKeys() const { return lockKeys_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createStatusBar();
+    void consumeShortcuts();
+    void connectCommands();
+    void showLockKeys();
+
+    EditorSession& session_;
+    CVornView* view_;
+    QToolBar* toolBar_ = nullptr;
+    std::map<int, QAction*> actions_;
+    QLabel* capsIndicator_ = nullptr;
+    QLabel* numIndicator_ = nullptr;
+    QLabel* scrollIndicator_ = nullptr;
+    LockKeyState lockKeys_;
+};
+
+} // namespace vorn

@@ -1,0 +1,27 @@
+#include "ui/CSelectKeyboard.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vorn {
+
+CSelectKeyboard::CSelectKeyboard(QWidget* parent)
+    : QDialog(parent) {
+    setWindowTitle("Select Keyboard");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Are you sure to select another keyboard?", this));
+    layout->addWidget(new QLabel("This will clear the active template data !!!", this));
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* yes = buttons->addButton("Yes", QDialogButtonBox::AcceptRole);
+    QPushButton* no = buttons->addButton("No", QDialogButtonBox::RejectRole);
+    no->setDefault(true);
+    yes->setObjectName("yes");
+    no->setObjectName("no");
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+} // namespace vorn

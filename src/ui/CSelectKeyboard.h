@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace vorn {
+
+// "Select Keyboard": asks before a model switch clears the template. Yes accepts; No, the
+// close box and Esc reject.
+class CSelectKeyboard : public QDialog {
+    Q_OBJECT
+public:
+    explicit CSelectKeyboard(QWidget* parent = nullptr);
+};
+
+} // namespace vorn

@@ -1,0 +1,23 @@
+#include "ui/CTextFileNamePath.h"
+
+namespace vorn {
+
+CTextFileNamePath::CTextFileNamePath(bool exporting, QWidget* parent)
+    : QFileDialog(parent, "Text File Template Import/Export") {
+    setOption(QFileDialog::DontUseNativeDialog);
+    setOption(QFileDialog::DontConfirmOverwrite);
+    setAcceptMode(QFileDialog::AcceptSave);
+    setFileMode(QFileDialog::AnyFile);
+    setNameFilter("Text file template(*.txt)");
+    selectFile("*.txt");
+    setLabelText(QFileDialog::Accept, exporting ? "Export" : "Import");
+    if (exporting)
+        setDefaultSuffix("txt");
+}
+
+QString CTextFileNamePath::fullPath() const {
+    const QStringList files = selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+} // namespace vorn

@@ -1,0 +1,110 @@
+#include "ui/CVornApp.h"
+
+#include "document/SettingsStore.h"
+#include "ui/ApplicationIcon.h"
+#include "ui/CMainFrame.h"
+#include "ui/CVornView.h"
+#include "ui/ConsoleMessages.h"
+#include "ui/EditorOptions.h"
+#include "ui/EditorSession.h"
+#include "ui/MessageBoxMessages.h"
+#include "ui/WindowDialogs.h"
+
+#include <QScreen>
+#include <QTimer>
+#include <cstdlib>
+#include <iostream>
+
+namespace vorn {
+
+namespace {
+
+constexpr int exitUsage = 2;
+
+// Qt's own diagnostics are for developers: shown only with VORN_DEBUG set.
+void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg || qEnvironmentVariableIsSet("VORN_DEBUG"))
+        std::cerr << message.toLocal8Bit().constData() << '\n';
+}
+
+std::vector<std::string> argumentsOf(const QStringList& arguments) {
+    std::vector<std::string> result;
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        result.push_back(arguments[i].toLocal8Bit().toStdString());
+    return result;
+}
+
+} // namespace
+
+CVornApp::CVornApp(int& argc, char** argv)
+    : QApplication(argc, argv) {
+    setApplicationName("Vorn");
+    setOrganizationName("Vorn");
+    setApplicationVersion(VORN_VERSION);
+    setDesktopFileName("org.vorn.Vorn");
+    setWindowIcon(applicationIcon());
+}
+
+void CVornApp::quietQtMessages() {
+    if (!qEnvironmentVariableIsSet("VORN_DEBUG"))
+        qInstallMessageHandler(quietMessageHandler);
+}
+
+int CVornApp::run() {
+    const EditorOptions options =
+        EditorOptions::parse(argumentsOf(arguments()), std::getenv("VORN_SIMULATE"));
+    if (!options.error.empty()) {
+        std::cerr << "vorn: " << options.error << "\nTry 'vorn --help'.\n";
+        return exitUsage;
+    }
+    if (options.help) {
+        std::cout << EditorOptions::usage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "vorn " << VORN_VERSION << '\n';
+        return 0;
+    }
+
+    const bool screenshot = options.screenshot.has_value();
+    ConsoleMessages consoleMessages(std::cerr);
+    MessageBoxMessages boxMessages;
+    UserMessages& messages = screenshot ? static_cast<UserMessages&>(consoleMessages) : boxMessages;
+    WindowDialogs dialogs;
+    SettingsStore settings;
+    EditorSession session(settings, messages, dialogs);
+    CMainFrame frame(session, messages);
+    boxMessages.setParent(&frame);
+    dialogs.setParent(&frame);
+
+    CVornView& view = *frame.view();
+    std::string error;
+    if (!view.connectKeyboard(options.keyboard, error)) {
+        std::cerr << "vorn: " << error << '\n';
+        return exitUsage;
+    }
+    const auto detect = [&view] { view.detectKeyboard(); };
+    if (screenshot)
+        session.setInitialUpdateHook(detect);
+    session.start(options.file, options.modelId);
+
+    if (screenshot) {
+        const QString path = QString::fromLocal8Bit(*options.screenshot);
+        if (!view.renderScreen(LayoutRenderer::screenSize).save(path, "PNG")) {
+            std::cerr << "vorn: the screenshot <" << *options.screenshot << "> can't be written\n";
+            return exitUsage;
+        }
+        return 0;
+    }
+    // Without a window manager to maximize it, the window still takes the whole screen.
+    frame.resize(frame.screen()->availableSize());
+    frame.showMaximized();
+    // The start's keyboard detection waits for the keyboard: the window shows first.
+    QTimer::singleShot(0, &frame, [&session, detect] {
+        detect();
+        session.setInitialUpdateHook(detect);
+    });
+    return exec();
+}
+
+} // namespace vorn

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QApplication>
+
+namespace vorn {
+
+// The editor application: reads the command line, sets up the document, the main frame and
+// the view, then runs the window (or draws the view into a PNG and ends).
+class CVornApp : public QApplication {
+    Q_OBJECT
+public:
+    CVornApp(int& argc, char** argv);
+
+    // Qt's own diagnostics go nowhere unless VORN_DEBUG is set; call before construction.
+    static void quietQtMessages();
+
+    // The exit status: 0 success, 2 usage error or a file that cannot be used.
+    int run();
+};
+
+} // namespace vorn

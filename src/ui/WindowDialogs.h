@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/EditorDialogs.h"
+
+class QWidget;
+
+namespace vorn {
+
+// The file dialogs and the "Select Keyboard" question of the window.
+class WindowDialogs : public EditorDialogs {
+public:
+    explicit WindowDialogs(QWidget* parent = nullptr)
+        : parent_(parent) {}
+
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<std::string> chooseTemplateToLoad() override;
+    std::optional<std::string> chooseTemplateToSave(const std::string& current) override;
+    std::optional<std::string> chooseTextFile(bool exporting) override;
+    bool confirmModelSwitch() override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace vorn

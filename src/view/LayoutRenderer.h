@@ -1,0 +1,78 @@
+#pragma once
+
+#include "view/EditingState.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QHash>
+#include <QImage>
+#include <QRawFont>
+#include <QRect>
+#include <QSize>
+#include <QStaticText>
+#include <string>
+
+class QPainter;
+
+namespace vorn {
+
+class CVornDoc;
+
+// What the screen shows of the keyboard connection and a running transfer.
+struct TransferStatus {
+    std::string portName = "No";
+    bool active = false;
+    bool reading = false;
+    std::string percent; // drawn while a transfer runs, e.g. "50%"
+};
+
+// Paints the editor screen: legend, help line, the model's key caps with their captions
+// coloured by state, the selected key's name, mode and the free space, the content line with
+// its caret, the warning line and the transfer texts. Reads the document, the layout and the
+// editing state; changes nothing but the keys' blank flags (refreshed with the free space).
+class LayoutRenderer {
+public:
+    // The smallest area that shows everything.
+    static constexpr QSize screenSize{750, 420};
+    // The content box; clicks inside it move the caret.
+    static constexpr QRect contentBox{95, 330, 605, 20};
+    // Pitch of a character in the content line.
+    static constexpr int cellWidth = 7;
+    static constexpr int lineHeight = 16;
+    static constexpr int visibleCharacters = 85;
+
+    LayoutRenderer();
+
+    void paint(QPainter& painter, CVornDoc& doc, const EditingState& state,
+               const TransferStatus& transfer, const QRect& clientArea) const;
+    // The screen in an image of `size` (at least screenSize).
+    QImage render(CVornDoc& doc, const EditingState& state, const TransferStatus& transfer,
+                  QSize size = screenSize) const;
+
+    // The bytes of the selected key's text that the content line shows, from the window start.
+    static std::string contentLine(const CVornDoc& doc, const EditingState& state);
+
+    const QFont& font() const { return font_; }
+
+private:
+    struct Context;
+
+    void drawText(Context& context, int x, int y, const QString& text) const;
+    void drawLegendAndStatus(Context& context, CVornDoc& doc, const EditingState& state) const;
+    void drawContentBox(Context& context, const CVornDoc& doc, const EditingState& state) const;
+    void drawKeyCaps(Context& context, const CVornDoc& doc, const EditingState& state) const;
+    void drawKeyboardFrame(Context& context) const;
+    void drawTransferTexts(Context& context, const TransferStatus& transfer) const;
+
+    const QStaticText& laidOut(const QString& text) const;
+
+    QFont font_;
+    QFontMetrics metrics_;
+    QRawFont rawFont_;
+    int baseline_ = 12;
+    // Texts laid out once: captions and labels repeat on every repaint.
+    mutable QHash<QString, QStaticText> laidOut_;
+};
+
+} // namespace vorn

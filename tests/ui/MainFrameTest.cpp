@@ -1,0 +1,233 @@
+#include "UiTestSupport.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CKeyWordTable.h"
+#include "ui/CMainFrame.h"
+#include "ui/CSelectKeyboard.h"
+#include "ui/CTextFileNamePath.h"
+#include "ui/CVornView.h"
+#include "ui/CommandTable.h"
+#include "ui/KeyWordListText.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+namespace vorn::test {
+namespace {
+
+struct FrameFixture : SessionFixture {
+    CMainFrame frame{*session, messages};
+
+    FrameFixture() {
+        std::string error;
+        EXPECT_TRUE(
+            frame.view()->connectKeyboard(KeyboardChoice{folder.path("kb.mem"), false}, error));
+        session->setInitialUpdateHook([this] { frame.view()->detectKeyboard(); });
+        session->start(std::nullopt, std::nullopt);
+    }
+};
+
+QStringList menuLines(const QMenuBar& bar) {
+    QStringList lines;
+    for (QAction* top : bar.actions()) {
+        lines << top->text();
+        for (QAction* item : top->menu()->actions())
+            lines << (item->isSeparator()
+                          ? "  --"
+                          : "  " + item->text() + " | " + item->statusTip() + " | " +
+                                item->toolTip() + (item->isEnabled() ? "" : " (disabled)"));
+    }
+    return lines;
+}
+
+TEST(MainFrame, MenusAsTheUserSeesThem) {
+    FrameFixture f;
+    const QStringList expected = {
+        "&Template",
+        "  &New\tCtrl+N | Create a new Template | New Template",
+        "  &Load...\tCtrl+L | Load from template file | Load Template",
+        "  &Save\tCtrl+S | Save to template file | Save Template",
+        "  Save &As... | Save the active Template with a new name | Save As",
+        "  --",
+        "  Load &Default\tCtrl+D | Load default template | Default",
+        "  --",
+        "  &Import Text Data\tCtrl+I | Import template data from a text file | Import text data",
+        "  &Export Text Data\tCtrl+E | Export template data from a text file | Export text data",
+        "  --",
+        "  E&xit | Quit the application; prompts to save documents | Exit",
+        "Key&board",
+        "  VQ2710 | Select VQ2710 keyboard | VQ2710",
+        "  VQ2930 | Select VQ2930 keyboard | VQ2930",
+        "  VQ5040 | Select VQ5040 keyboard | VQ5040",
+        "  TR4060 | Select TR4060 keyboard | TR4060",
+        "  TR6080 | Select TR6080 keyboard | TR6080",
+        "  TR3050 | Select TR3050 Keyboard | TR3050",
+        "  TR3570 | Select TR3570 Keyboard | TR3570",
+        "&Key Edit",
+        "  &Clear Current Key | Clear current key content | Clear Key (disabled)",
+        "  Set &ASCII Mode | Set key to ASCII code mode | ASCII code mode (disabled)",
+        "  Set &ScanCode Mode | Set key to scan code mode | Scan code mode (disabled)",
+        "  Insert &Caps Code | Insert a Caps function code | Insert caps code (disabled)",
+        "  Insert &Delay Time | Insert inter-string delay time function code | Insert Delay time "
+        "(disabled)",
+        "  Enter &Level Separator | Enter level-separator function code | Enter Level separator "
+        "(disabled)",
+        "  Enter &Shift Level code | Enter multi-level function code | Multi-level code (disabled)",
+        "  &Enter ASCII Code | Enter ASCII code as decimal | Enter ASCII code (disabled)",
+        "  Switch ASCII Display mode | Switch ASCII display mode | Display mode (disabled)",
+        "  Select Scan Code | Enter scan code from list | Enter Scan code (disabled)",
+        "&Configuration",
+        "  &Read From KB | Read data from keyboard | Read data (disabled)",
+        "  &Write Into KB | Write data into keyboard | Write data (disabled)",
+        "  Config &KB Properties | Config KB properties | Config KB (disabled)",
+        "  Config &MR properties | Config MR properties | Config MR (disabled)",
+        "T&esting",
+        "  Keyboard Output |  | Keyboard Output (disabled)",
+        "&View",
+        "  &Toolbar | Show or hide the toolbar | Toggle ToolBar",
+        "  &Status Bar | Show or hide the status bar | Toggle StatusBar",
+        "&Help",
+        "  &About Vorn... | Display program information, version number and copyright | About",
+        "  Key Word &List | Special Function Key Word Table | Key Word",
+    };
+    EXPECT_EQ(menuLines(*f.frame.menuBar()), expected);
+}
+
+TEST(MainFrame, ToolbarButtonsInOrder) {
+    FrameFixture f;
+    QStringList buttons;
+    for (QAction* action : f.frame.toolBar()->actions())
+        buttons << (action->isSeparator() ? "|" : action->toolTip());
+    EXPECT_EQ(buttons.join(", "),
+              "New Template, Load Template, Save Template, |, Config KB, Config MR, |, Read data, "
+              "Write data, |, Clear Key, ASCII code mode, Scan code mode, |, Insert caps code, "
+              "Insert Delay time, Enter Level separator, Multi-level code, |, Enter Scan code, "
+              "Enter ASCII code, Display mode");
+    for (QAction* action : f.frame.toolBar()->actions())
+        if (!action->isSeparator()) {
+            EXPECT_FALSE(action->icon().isNull()) << action->toolTip().toStdString();
+        }
+}
+
+TEST(MainFrame, StatusBarAndTitle) {
+    FrameFixture f;
+    QStringList labels;
+    for (QLabel* label : f.frame.statusBar()->findChildren<QLabel*>())
+        labels << label->text();
+    EXPECT_EQ(labels, QStringList({"Ready", "CAP", "NUM", "SCRL"}));
+    EXPECT_EQ(f.frame.windowTitle(), "Untitled - Orvane  Programmable Keyboard");
+    EXPECT_EQ(f.frame.view()->transferStatus().portName, "USB"); // the simulated keyboard
+}
+
+TEST(MainFrame, KeyboardMenuChecksTheCurrentModelOnly) {
+    FrameFixture f;
+    const auto checked = [&] {
+        QStringList names;
+        for (QAction* item : f.frame.menuBar()->actions()[1]->menu()->actions())
+            if (item->isChecked())
+                names << item->text();
+        return names;
+    };
+    EXPECT_EQ(checked(), QStringList({"VQ5040"}));
+    f.dialogs.confirmModel = true;
+    f.frame.action(32823)->trigger();
+    EXPECT_EQ(checked(), QStringList({"TR4060"}));
+    EXPECT_EQ(f.frame.windowTitle(), "Template : TR4060 - Orvane  Programmable Keyboard");
+    f.dialogs.confirmModel = false;
+    f.frame.action(32826)->trigger();
+    EXPECT_EQ(checked(), QStringList({"TR4060"}));
+}
+
+// The shortcuts the menus show work; the consumed ones do nothing and reach no view.
+TEST(MainFrame, Shortcuts) {
+    FrameFixture f;
+    f.frame.show();
+    QApplication::setActiveWindow(&f.frame);
+    f.frame.view()->setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.frame));
+    const struct {
+        int id;
+        QKeySequence keys;
+    } bound[] = {{57600, QKeySequence("Ctrl+N")}, {57601, QKeySequence("Ctrl+O")},
+                 {57601, QKeySequence("Ctrl+L")}, {57603, QKeySequence("Ctrl+S")},
+                 {32795, QKeySequence("Ctrl+D")}, {32774, QKeySequence("Ctrl+I")},
+                 {32798, QKeySequence("Ctrl+E")}};
+    for (const auto& b : bound) {
+        QSignalSpy spy(f.frame.action(b.id), &QAction::triggered);
+        f.frame.action(b.id)->setEnabled(true);
+        // Keep the command from doing its work: only whether it fires matters here.
+        f.frame.action(b.id)->blockSignals(false);
+        QTest::keySequence(f.frame.view(), b.keys);
+        EXPECT_EQ(spy.count(), 1) << b.keys.toString().toStdString();
+    }
+    int consumed = 0;
+    for (QAction* action : f.frame.actions())
+        if (action->objectName() == "consumed") {
+            QSignalSpy spy(action, &QAction::triggered);
+            QTest::keySequence(f.frame.view(), action->shortcut());
+            EXPECT_EQ(spy.count(), 1) << action->shortcut().toString().toStdString();
+            ++consumed;
+        }
+    EXPECT_EQ(consumed, 10);
+}
+
+TEST(Dialogs, TextsOfTheSmallDialogs) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "About Vorn");
+    QStringList aboutTexts;
+    for (QLabel* label : about.findChildren<QLabel*>())
+        aboutTexts << label->text();
+    EXPECT_TRUE(aboutTexts.contains("Keyboard Editor Version 1.2.0.3"));
+    EXPECT_EQ(about.findChildren<QPushButton*>().front()->text(), "OK");
+
+    CSelectKeyboard select;
+    QStringList selectTexts;
+    for (QLabel* label : select.findChildren<QLabel*>())
+        selectTexts << label->text();
+    EXPECT_EQ(selectTexts, QStringList({"Are you sure to select another keyboard?",
+                                        "This will clear the active template data !!!"}));
+    QTimer::singleShot(0, &select, [&] { QTest::keyClick(&select, Qt::Key_Escape); });
+    EXPECT_EQ(select.exec(), QDialog::Rejected); // Esc answers No
+
+    for (const bool exporting : {false, true}) {
+        CTextFileNamePath dialog(exporting);
+        EXPECT_EQ(dialog.windowTitle(), "Text File Template Import/Export");
+        EXPECT_EQ(dialog.nameFilters(), QStringList({"Text file template(*.txt)"}));
+        EXPECT_EQ(dialog.labelText(QFileDialog::Accept), exporting ? "Export" : "Import");
+    }
+}
+
+TEST(Dialogs, KeyWordList) {
+    const std::string text = keyWordListText();
+    EXPECT_TRUE(text.starts_with(" Symbol:\t\tFunction Key's Name\n " + std::string(41, '=') +
+                                 "\n [F1]\t\t\tFunction key <F1>\n"));
+    for (const char* line :
+         {"\n [Ctrl+PrintScreen]\tFunction key <Ctrl>+<Print Screen>\n",
+          "\n\n [ESC]\t\t\tFunction key <Esc>\n", "\n [PADEnter]\t\tnumber key <Enter> in keypad\n",
+          "\n [WWWFavorites]\t\tWWW Favorites\n",
+          "\n [0F0]\t\t\tscan code used for generating break codes\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    EXPECT_TRUE(text.ends_with(
+        "\n\n Note:\tNormal alpha-numeric characters and symbols are represented in scan code as\n"
+        "\tthe character itself enclosed in square brackets.  For example [A] [B] [C]\n"
+        "\t[1] [2] [3] [-] [;] [,] [/].\n"));
+
+    CKeyWordTable table;
+    EXPECT_EQ(table.windowTitle(), "Special Function Key Word Table");
+    EXPECT_TRUE(table.textView()->isReadOnly());
+    QString shown = table.textView()->toPlainText();
+    if (!shown.endsWith('\n'))
+        shown += '\n';
+    EXPECT_EQ(shown.toStdString(), text);
+}
+
+} // namespace
+} // namespace vorn::test
