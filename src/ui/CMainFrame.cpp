@@ -8,6 +8,7 @@
 #include "ui/CVornView.h"
 #include "ui/CommandTable.h"
 #include "ui/EditorSession.h"
+#include "ui/PropertyCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -174,6 +175,14 @@ void CMainFrame::connectCommands() {
             followSession();
         });
     }
+    on(configKb, [this] {
+        const TransferController* transfers = view_->transfers();
+        if (runKeyboardProperties(session_.doc(), session_.editing(),
+                                  transfers ? transfers->portKind() : TransferController::noPort,
+                                  this))
+            view_->update();
+    });
+    on(configMr, [this] { runCardReaderProperties(session_.doc(), messages_, this); });
     on(readFromKb, [this] { view_->readFromKeyboard(); });
     on(writeIntoKb, [this] { view_->writeIntoKeyboard(); });
     connect(view_, &CVornView::transferStateChanged, this, &CMainFrame::followTransfer);
@@ -185,6 +194,7 @@ void CMainFrame::connectCommands() {
 
 void CMainFrame::followSession() {
     setWindowTitle(QString::fromLocal8Bit(session_.windowTitle()));
+    followTransfer();
     for (const KeyboardModel& model : keyboardModels())
         actions_[model.menuCommand]->setChecked(model.id == session_.doc().modelId());
     view_->update();
@@ -194,6 +204,9 @@ void CMainFrame::followTransfer() {
     const TransferController* transfers = view_->transfers();
     actions_[readFromKb]->setEnabled(!transfers || transfers->readEnabled());
     actions_[writeIntoKb]->setEnabled(!transfers || transfers->writeEnabled());
+    const bool active = view_->transferActive();
+    actions_[configKb]->setEnabled(keyboardPropertiesEnabled(session_.doc(), active));
+    actions_[configMr]->setEnabled(cardReaderPropertiesEnabled(session_.doc(), active));
 }
 
 // A running transfer is ended cleanly first, when the user agrees; then the template's own

@@ -40,6 +40,8 @@ public:
     void readFromKeyboard();
     void writeIntoKeyboard();
     bool transferActive() const { return transfers_ && transfers_->transferActive(); }
+    // Every transfer timer ticks at `interval` instead of its own (tests); zero for their own.
+    void setTickInterval(std::chrono::milliseconds interval) { host_.setTickInterval(interval); }
     // Ends a running transfer cleanly, between two of its steps, then calls `then`.
     void stopTransfer(std::function<void()> then);
 

@@ -17,6 +17,8 @@ namespace vorn {
 struct KeyboardChoice {
     std::optional<std::string> simulatorMemoryFile;
     bool driverPort = false;
+    // A simulated keyboard without the protocol's waits (tests).
+    bool instantWaits = false;
 };
 
 // The two transports the view keeps for its whole life, on real hardware or the simulator.

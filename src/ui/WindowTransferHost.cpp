@@ -15,7 +15,7 @@ void WindowTransferHost::startTimer(int id, std::chrono::milliseconds interval) 
         timer->setTimerType(Qt::PreciseTimer);
         connect(timer, &QTimer::timeout, this, [this, id] { timerFired(id); });
     }
-    timer->start(interval);
+    timer->start(tickInterval_.count() > 0 ? tickInterval_ : interval);
 }
 
 void WindowTransferHost::stopTimer(int id) {

@@ -29,6 +29,8 @@ public:
     void setProgressBar(QProgressBar* bar) { bar_ = bar; }
     // Called after every tick has returned.
     void setAfterTick(std::function<void()> afterTick) { afterTick_ = std::move(afterTick); }
+    // Every timer ticks at `interval` instead of its own (tests); zero for their own.
+    void setTickInterval(std::chrono::milliseconds interval) { tickInterval_ = interval; }
 
     void startTimer(int id, std::chrono::milliseconds interval) override;
     void stopTimer(int id) override;
@@ -52,6 +54,7 @@ private:
     QProgressBar* bar_ = nullptr;
     std::string percent_;
     bool inTick_ = false;
+    std::chrono::milliseconds tickInterval_{0};
     int dueTick_ = 0; // a tick that fell due during the running one
 };
 
