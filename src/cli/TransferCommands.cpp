@@ -139,6 +139,11 @@ int runWrite(const CommandLine& line, Io& io, int model) {
     CVornDoc doc(store, console, DocumentPlaces::ofProcess(), model);
     if (!doc.onOpenDocument(line.positionals[0]))
         return exitUsage;
+    // The load-time warning says the keyboard would malfunction: a script must notice.
+    if (validateImage(doc.image) != ImageCheck::valid && !line.has("--force")) {
+        io.err << "vornctl: nothing was written; --force writes the template anyway\n";
+        return exitRefused;
+    }
     if (const auto key = firstInvalidKeyText(doc.keyText)) {
         reportInvalidKey(io, *key);
         return exitRefused;
@@ -188,12 +193,14 @@ std::string readHelp() {
 std::string writeHelp() {
     return "Usage: vornctl write FILE [--model ID] [--simulate MEMFILE] [--simulate-port "
            "driver]\n"
-           "                    [--no-wait] [--quiet] [--trace] [--fault FAULT]...\n"
+           "                    [--no-wait] [--quiet] [--trace] [--force] [--fault FAULT]...\n"
            "Loads FILE as the editor's Load does, checks all key texts as Save does, encodes\n"
            "them, looks for the keyboard (USB first, then the keyboard driver) and writes the\n"
            "2048 bytes in 64 packages, one per timer tick. Exit status 0 when all packages\n"
            "were written, 1 with the message otherwise (the keyboard keeps the packages\n"
-           "written so far).\n\nOptions:\n" +
+           "written so far).\n\nOptions:\n"
+           "--force             write a template that fails the load-time check (corrupted,\n"
+           "                    or the key number is wrong); without it that is refused\n" +
            std::string(simulationHelp);
 }
 
@@ -215,7 +222,7 @@ std::vector<Command> transferCommands() {
          "write a template file into a keyboard",
          writeText,
          {"--model", "--simulate", "--simulate-port", "--fault"},
-         {"--no-wait", "--quiet"},
+         {"--no-wait", "--quiet", "--force"},
          1,
          {},
          withModel(runWrite, "write")},
