@@ -195,7 +195,7 @@ public:
     const KeyWord* find(std::string_view word) const {
         for (std::size_t i = hash(word);; i = (i + 1) & mask) {
             const Slot& slot = slots_[i];
-            if (!slot.key || sameWord(slot.word, word))
+            if (!slot.key || slot.word == word)
                 return slot.key;
         }
     }
@@ -217,16 +217,6 @@ private:
         const std::uint32_t h = static_cast<std::uint32_t>(n) * 0x9E3779B1u ^ at(1) * 0x85EBCA6Bu ^
                                 at(n - 2) * 0xC2B2AE35u ^ at(2) * 0x27D4EB2Fu;
         return (h >> 16) & mask;
-    }
-
-    // Short words compare faster in a loop than through a call to memcmp.
-    static bool sameWord(std::string_view a, std::string_view b) {
-        if (a.size() != b.size())
-            return false;
-        for (std::size_t i = 0; i < a.size(); ++i)
-            if (a[i] != b[i])
-                return false;
-        return true;
     }
 
     void insert(std::string_view word, const KeyWord* key) {
