@@ -32,4 +32,33 @@ void BM_DecodeEncodeValidate(benchmark::State& state) {
 }
 BENCHMARK(BM_DecodeEncodeValidate);
 
+// The three parts of the round trip on their own, to see where the time goes.
+void BM_Decode(benchmark::State& state) {
+    const vorn::TemplateImage image = fullTemplate();
+    vorn::KeyTexts keyText;
+    for (auto _ : state) {
+        vorn::decodeImage(image, 2013, keyText);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Decode);
+
+void BM_Encode(benchmark::State& state) {
+    vorn::TemplateImage image = fullTemplate();
+    vorn::KeyTexts keyText;
+    vorn::decodeImage(image, 2013, keyText);
+    for (auto _ : state) {
+        vorn::encodeImage(image, keyText, 2013);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_Encode);
+
+void BM_Validate(benchmark::State& state) {
+    const vorn::TemplateImage image = fullTemplate();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(vorn::validateImage(image));
+}
+BENCHMARK(BM_Validate);
+
 } // namespace

@@ -103,7 +103,8 @@ std::vector<Command> documentCommands() {
          "Starts from FILE (or a new template of the model), reads the captions and key texts\n"
          "of TXT, then saves OUT as the editor's Save does: all key texts are checked, and\n"
          "when they need more room than the template has the save is refused. OUT is replaced\n"
-         "atomically. Exit status 1 when the save is refused.\n",
+         "atomically. Exit status 1 when the save is refused. At most 1 MiB of TXT is read:\n"
+         "a larger file is refused (exit status 2) and OUT is not written.\n",
          {"-o", "--model", "--base"},
          {},
          1,

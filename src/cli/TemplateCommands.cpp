@@ -1,4 +1,4 @@
-// The commands on template files: new, check, dump, build.
+// The commands on template files: new, check, dump, build, diff.
 #include "cli/Command.h"
 #include "cli/DumpFormat.h"
 #include "cli/StreamMessages.h"
@@ -8,8 +8,11 @@
 #include "image/KeyTextDecoder.h"
 #include "image/KeyTextEncoder.h"
 
+#include <array>
+#include <cstdio>
 #include <istream>
 #include <ostream>
+#include <utility>
 
 namespace vorn::cli {
 
@@ -85,6 +88,57 @@ int runBuild(const CommandLine& line, Io& io, int model) {
     return saveImage(io, *line.value("-o"), image) ? exitSuccess : exitUsage;
 }
 
+// The keyboard and card reader settings: the bytes after the key area but the block index.
+constexpr std::array<std::pair<std::size_t, std::size_t>, 2> settingsRanges{
+    {{offsets::track1Prefix, offsets::blockIndex}, {offsets::interCharDelay, imageSize}}};
+
+std::string hexByte(std::uint8_t byte) {
+    std::array<char, 3> text{};
+    std::snprintf(text.data(), text.size(), "%02x", byte);
+    return text.data();
+}
+
+// Prints the keys whose texts differ; true when there were any.
+bool printKeyDifferences(const KeyTexts& a, const KeyTexts& b, Io& io) {
+    bool differ = false;
+    for (int key = 0; key < keyNumberCount; ++key) {
+        if (a[key] == b[key])
+            continue;
+        io.out << '-' << key << '\t' << escapeKeyText(a[key]) << '\n';
+        io.out << '+' << key << '\t' << escapeKeyText(b[key]) << '\n';
+        differ = true;
+    }
+    return differ;
+}
+
+// Prints the settings bytes that differ; true when there were any.
+bool printSettingsDifferences(const TemplateImage& a, const TemplateImage& b, Io& io) {
+    bool differ = false;
+    for (const auto& [begin, end] : settingsRanges) {
+        for (std::size_t offset = begin; offset < end; ++offset) {
+            if (a[offset] == b[offset])
+                continue;
+            io.out << offset << '\t' << hexByte(a[offset]) << '\t' << hexByte(b[offset]) << '\n';
+            differ = true;
+        }
+    }
+    return differ;
+}
+
+int runDiff(const CommandLine& line, Io& io, int model) {
+    std::array<TemplateImage, 2> image{};
+    std::array<KeyTexts, 2> keyText;
+    for (std::size_t i = 0; i < 2; ++i) {
+        bool valid = false;
+        if (!loadTemplate(io, line.positionals[i], image[i], valid))
+            return exitUsage;
+        decodeImage(image[i], model, keyText[i]);
+    }
+    const bool keysDiffer = printKeyDifferences(keyText[0], keyText[1], io);
+    const bool settingsDiffer = printSettingsDifferences(image[0], image[1], io);
+    return keysDiffer || settingsDiffer ? exitRefused : exitSuccess;
+}
+
 } // namespace
 
 std::vector<Command> templateCommands() {
@@ -133,6 +187,19 @@ std::vector<Command> templateCommands() {
          0,
          {"-o"},
          withModel(runBuild, "build")},
+        {"diff",
+         "show how two templates differ",
+         "Usage: vornctl diff A B [--model ID]\n"
+         "Loads both templates as check does and prints the keys whose texts differ, as dump\n"
+         "lines prefixed '-' (A) and '+' (B), then the keyboard and card reader settings bytes\n"
+         "that differ, one line each: offset, A's byte, B's byte (two hex digits), separated\n"
+         "by TABs. Exit status 0 when the templates are the same, 1 when they differ, 2 when a\n"
+         "file cannot be read.\n",
+         {"--model"},
+         {},
+         2,
+         {},
+         withModel(runDiff, "diff")},
     };
 }
 

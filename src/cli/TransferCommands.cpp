@@ -213,6 +213,11 @@ int runWrite(const CommandLine& line, Io& io, int model) {
     CVornDoc doc(store, console, DocumentPlaces::ofProcess(), model);
     if (!doc.onOpenDocument(line.positionals[0]))
         return exitUsage;
+    // The load-time warning says the keyboard would malfunction: a script must notice.
+    if (validateImage(doc.image) != ImageCheck::valid && !line.has("--force")) {
+        io.err << "vornctl: nothing was written; --force writes the template anyway\n";
+        return exitRefused;
+    }
     if (const auto key = firstInvalidKeyText(doc.keyText)) {
         reportInvalidKey(io, *key);
         return exitRefused;
@@ -284,7 +289,7 @@ std::string readHelp() {
 std::string writeHelp() {
     return "Usage: vornctl write FILE [--model ID] [--device PATH | --all] [--verify]\n"
            "                    [--simulate MEMFILE]... [--simulate-port driver] [--no-wait]\n"
-           "                    [--quiet] [--trace] [--fault FAULT]...\n"
+           "                    [--quiet] [--trace] [--force] [--fault FAULT]...\n"
            "Loads FILE as the editor's Load does, checks all key texts as Save does, encodes\n"
            "them, looks for the keyboard (USB first, then the keyboard driver) and writes the\n"
            "2048 bytes in 64 packages, one per timer tick. Exit status 0 when all packages\n"
@@ -296,7 +301,9 @@ std::string writeHelp() {
            "                    PATH<TAB>failed<TAB>MESSAGE; exit status 1 when one failed\n"
            "--verify            read the keyboard back after the write and compare; 'verified'\n"
            "                    on standard error (with --all: 'ok verified') when it holds\n"
-           "                    what was written\n" +
+           "                    what was written\n"
+           "--force             write a template that fails the load-time check (corrupted,\n"
+           "                    or the key number is wrong); without it that is refused\n" +
            std::string(simulationHelp);
 }
 
@@ -318,7 +325,7 @@ std::vector<Command> transferCommands() {
          "write a template file into a keyboard",
          writeText,
          {"--model", "--device", "--simulate", "--simulate-port", "--fault"},
-         {"--all", "--verify", "--no-wait", "--quiet"},
+         {"--all", "--verify", "--no-wait", "--quiet", "--force"},
          1,
          {},
          withModel(runWrite, "write")},

@@ -16,6 +16,9 @@ struct TextRow {
     friend bool operator==(const TextRow&, const TextRow&) = default;
 };
 
+// The most bytes a text file is read for; a larger or endless source is refused.
+inline constexpr std::size_t textFileSizeLimit = 1024 * 1024;
+
 // The line for one key cap, with its CR LF.
 std::string textFileLine(std::string_view caption, std::string_view keyText);
 

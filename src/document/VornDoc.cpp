@@ -161,10 +161,25 @@ int CVornDoc::measureSpaceLeft() {
 
 bool CVornDoc::readTextFile(const std::string& path) {
     TextFileParser parser(keyCount());
-    const int error =
-        readFileChunks(path, [&](std::string_view chunk) { return parser.feed(chunk); });
+    std::size_t taken = 0;
+    bool tooLarge = false;
+    const int error = readFileChunks(path, [&](std::string_view chunk) {
+        // Bytes past the limit count only when the file has not ended before them.
+        const std::size_t room = textFileSizeLimit - taken;
+        taken += std::min(room, chunk.size());
+        if (!parser.feed(chunk.substr(0, room)))
+            return false;
+        tooLarge = chunk.size() > room;
+        return !tooLarge;
+    });
     if (error) {
         messages_.showMessage(fileMessage("The text file", path, "is NOT in the directory", error));
+        return false;
+    }
+    if (tooLarge) {
+        messages_.showMessage("The text file: <" + path + "> is larger than " +
+                              std::to_string(textFileSizeLimit) +
+                              " bytes (1 MiB) !!\nNothing is imported.");
         return false;
     }
     const auto& rows = parser.rows();

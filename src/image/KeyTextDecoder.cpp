@@ -13,6 +13,13 @@ public:
         : image_(image)
         , pos_(pos) {}
     std::uint8_t next() { return pos_ < image_.size() ? image_[pos_++] : 0; }
+    // Takes the bytes up to the next one `stop` picks (or the image's end) in one piece.
+    template <class Stop> std::string_view takeUntil(Stop stop) {
+        const std::size_t first = pos_;
+        while (pos_ < image_.size() && !stop(image_[pos_]))
+            ++pos_;
+        return {reinterpret_cast<const char*>(image_.data()) + first, pos_ - first};
+    }
 
 private:
     const TemplateImage& image_;
@@ -23,6 +30,12 @@ void appendDelay(std::string& text, int value) {
     text += functionWords::delayPrefix;
     text += std::to_string(value);
     text += ']';
+}
+
+// The bytes an ASCII record does not hold as themselves.
+constexpr bool isSpecialAsciiByte(std::uint8_t b) {
+    return b == 0 || b == carriageReturnCode || b == '[' || b == ']' || b == separatorCode ||
+           b == functionPrefixCode;
 }
 
 void decodeAsciiRecord(RecordReader& in, std::uint8_t b, std::string& text) {
@@ -42,7 +55,10 @@ void decodeAsciiRecord(RecordReader& in, std::uint8_t b, std::string& text) {
                 appendDelay(text, operand);
             break;
         }
-        default: text += static_cast<char>(b);
+        default:
+            // A run of plain bytes in one piece.
+            text += static_cast<char>(b);
+            text += in.takeUntil(isSpecialAsciiByte);
         }
     }
 }

@@ -3,6 +3,8 @@
 #include "image/KeyTextWalker.h"
 #include "image/KeyWords.h"
 
+#include <algorithm>
+
 namespace vorn {
 
 namespace {
@@ -20,54 +22,91 @@ std::uint8_t uncheckedDelayOperand(std::string_view word) {
     return static_cast<std::uint8_t>(value);
 }
 
+// Builds a record's content bytes in a buffer kept from record to record, grown as needed
+// and never shrunk. Its first byte is room for the scan-code marker, so that it need not be
+// inserted in front.
 class Encoder {
 public:
-    std::string out;
-    bool scan = false;
+    // Starts a new record.
+    void reset() {
+        size_ = 1;
+        first_ = 1;
+        scan_ = false;
+    }
+    // The content bytes of the record walked last.
+    std::string_view bytes() const { return {buffer_.data() + first_, size_ - first_}; }
 
     bool literal(char c) {
-        out += c;
+        put(c);
         return true;
     }
     bool open(bool) { return true; }
     bool plain(char c) {
-        if (scan)
-            out.clear();
+        if (scan_)
+            size_ = 1;
         else
-            out += c;
+            put(c);
         return true;
     }
     bool close(std::string_view word, bool) {
-        if (word == functionWords::separator) {
-            out += static_cast<char>(separatorCode);
-        } else if (word == functionWords::caps) {
-            out += static_cast<char>(functionPrefixCode);
-            out += static_cast<char>(capsOperand);
-        } else if (word == functionWords::carriageReturn) {
-            out += static_cast<char>(carriageReturnCode);
-        } else if (word.starts_with(functionWords::delayPrefix)) {
-            out += static_cast<char>(functionPrefixCode);
-            out += static_cast<char>(uncheckedDelayOperand(word));
-        } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
-            out.append(static_cast<std::size_t>(shiftLevelDigit(word)) + 1,
-                       static_cast<char>(scanMarkerCode));
-            return false; // the rest of the text is ignored
-        } else {
-            scan = true;
-            const KeyWord* key = findKeyWord(word);
-            if (!key)
-                return false; // the record is cut here, without its leading 0xFF
-            out.append(key->bytes.begin(), key->bytes.begin() + key->byteCount);
+        // Function words all begin "[C", "[D" or "[S"; other words go straight to the table.
+        if (word.size() > 1 && (word[1] == 'C' || word[1] == 'D' || word[1] == 'S'))
+            return closeFunctionWord(word);
+        return appendKeyWord(word);
+    }
+    bool end(bool inWord) {
+        if (inWord) {
+            size_ = 1;
+        } else if (scan_) {
+            buffer_[0] = static_cast<char>(scanMarkerCode);
+            first_ = 0;
         }
         return true;
     }
-    bool end(bool inWord) {
-        if (inWord)
-            out.clear();
-        else if (scan)
-            out.insert(out.begin(), static_cast<char>(scanMarkerCode));
+
+private:
+    void put(char c) {
+        if (size_ == buffer_.size())
+            grow();
+        buffer_[size_++] = c;
+    }
+    void grow() { buffer_.resize(2 * buffer_.size()); }
+    void put(std::uint8_t b) { put(static_cast<char>(b)); }
+
+    bool closeFunctionWord(std::string_view word) {
+        if (word == functionWords::separator) {
+            put(separatorCode);
+        } else if (word == functionWords::caps) {
+            put(functionPrefixCode);
+            put(capsOperand);
+        } else if (word == functionWords::carriageReturn) {
+            put(carriageReturnCode);
+        } else if (word.starts_with(functionWords::delayPrefix)) {
+            put(functionPrefixCode);
+            put(uncheckedDelayOperand(word));
+        } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
+            for (int level = 0; level <= shiftLevelDigit(word); ++level)
+                put(scanMarkerCode);
+            return false; // the rest of the text is ignored
+        } else {
+            return appendKeyWord(word);
+        }
         return true;
     }
+    bool appendKeyWord(std::string_view word) {
+        scan_ = true;
+        const KeyWord* key = findKeyWord(word);
+        if (!key)
+            return false; // the record is cut here, without its leading 0xFF
+        for (const std::uint8_t b : key->code())
+            put(b);
+        return true;
+    }
+
+    std::string buffer_ = std::string(64, '\0');
+    std::size_t size_ = 1;
+    std::size_t first_ = 1;
+    bool scan_ = false;
 };
 
 class LengthCounter {
@@ -105,12 +144,30 @@ public:
     }
 };
 
+// Stores a record's content bytes at `pos`, skipping 0x00 bytes, up to `limit`; returns the
+// position after them.
+std::size_t storeContent(TemplateImage& image, std::size_t pos, std::size_t limit,
+                         std::string_view bytes) {
+    const std::string_view fitting = bytes.substr(0, limit - pos);
+    if (std::none_of(fitting.begin(), fitting.end(), [](char c) { return c == 0; })) {
+        std::copy(fitting.begin(), fitting.end(), image.begin() + pos);
+        return pos + fitting.size();
+    }
+    for (const char c : bytes) {
+        if (pos >= limit)
+            break;
+        if (c != 0)
+            image[pos++] = static_cast<std::uint8_t>(c);
+    }
+    return pos;
+}
+
 } // namespace
 
 std::string encodeKeyText(std::string_view text) {
     Encoder encoder;
     walkKeyText(text, encoder);
-    return std::move(encoder.out);
+    return std::string(encoder.bytes());
 }
 
 int encodedLength(std::string_view text) {
@@ -130,22 +187,22 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
 
 void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId) {
     pairModelKeys(keyText, modelId);
+    Encoder encoder;
     std::size_t pos = offsets::keyArea;
     for (std::size_t record = 0; record < static_cast<std::size_t>(keyNumberCount); ++record) {
         const std::string& text = keyText[keyOrder[record]];
         // Leave one byte for this record's terminator and for each record after it.
         const std::size_t contentLimit = offsets::keyArea + maxContentBytes + record;
         if (!text.empty()) {
-            for (const char c : encodeKeyText(text)) {
-                if (pos >= contentLimit)
-                    break;
-                if (c != 0)
-                    image[pos++] = static_cast<std::uint8_t>(c);
-            }
+            encoder.reset();
+            walkKeyText(text, encoder);
+            pos = storeContent(image, pos, contentLimit, encoder.bytes());
         }
         image[pos++] = 0;
+        // The records are in place: the block index needs no second pass over them.
+        if (const std::size_t done = record + 1; done % 32 == 0 && done / 32 <= 5)
+            storeBlockIndexEntry(image, done / 32 - 1, pos);
     }
-    writeBlockIndex(image);
 }
 
 } // namespace vorn

@@ -49,8 +49,13 @@ template <class Visitor> bool walkKeyText(std::string_view text, Visitor& visito
             if (!visitor.close(lastWord, wasOpen))
                 return false;
         } else if (inWord) {
-            if (usingBuilt)
+            if (usingBuilt) {
                 built += c;
+            } else {
+                // The word is a view of the text: nothing to do until the next bracket.
+                while (i + 1 < text.size() && text[i + 1] != '[' && text[i + 1] != ']')
+                    ++i;
+            }
         } else if (!visitor.plain(c)) {
             return false;
         }

@@ -1,7 +1,5 @@
 #include "image/KeyWords.h"
 
-#include <unordered_map>
-
 namespace vorn {
 
 namespace {
@@ -182,17 +180,58 @@ constexpr KeyWord keyWords[] = {
     {"[WWWFavorites]", "", {0xE0, 0x66}, 2, "web favourites", 621, "WWW Favorites"},
 };
 
-// Words and synonyms for lookup by spelling; built once.
-const std::unordered_map<std::string_view, const KeyWord*>& wordIndex() {
-    static const auto index = [] {
-        std::unordered_map<std::string_view, const KeyWord*> words;
+// Words and synonyms for lookup by spelling, built once: an open-addressing table with a
+// cheap hash, since the encoder looks up every key word of every key.
+class WordIndex {
+public:
+    WordIndex() {
         for (const KeyWord& k : keyWords) {
-            words.emplace(k.word, &k);
+            insert(k.word, &k);
             if (!k.synonym.empty())
-                words.emplace(k.synonym, &k);
+                insert(k.synonym, &k);
         }
-        return words;
-    }();
+    }
+
+    const KeyWord* find(std::string_view word) const {
+        for (std::size_t i = hash(word);; i = (i + 1) & mask) {
+            const Slot& slot = slots_[i];
+            if (!slot.key || slot.word == word)
+                return slot.key;
+        }
+    }
+
+private:
+    struct Slot {
+        std::string_view word;
+        const KeyWord* key = nullptr;
+    };
+    static constexpr std::size_t size = 1024; // well over twice the words and synonyms
+    static constexpr std::size_t mask = size - 1;
+
+    // Key words are short and differ near their ends: the length and three characters will do.
+    static std::size_t hash(std::string_view word) {
+        const std::size_t n = word.size();
+        if (n < 3)
+            return n;
+        const auto at = [&](std::size_t i) { return static_cast<std::uint32_t>(word[i]); };
+        const std::uint32_t h = static_cast<std::uint32_t>(n) * 0x9E3779B1u ^ at(1) * 0x85EBCA6Bu ^
+                                at(n - 2) * 0xC2B2AE35u ^ at(2) * 0x27D4EB2Fu;
+        return (h >> 16) & mask;
+    }
+
+    void insert(std::string_view word, const KeyWord* key) {
+        std::size_t i = hash(word);
+        while (slots_[i].key && slots_[i].word != word)
+            i = (i + 1) & mask;
+        if (!slots_[i].key)
+            slots_[i] = {word, key}; // the first entry of a spelling wins
+    }
+
+    std::array<Slot, size> slots_{};
+};
+
+const WordIndex& wordIndex() {
+    static const WordIndex index;
     return index;
 }
 
@@ -244,9 +283,7 @@ std::optional<int> delayWordValue(std::string_view word) {
 }
 
 const KeyWord* findKeyWord(std::string_view word) {
-    const auto& index = wordIndex();
-    const auto it = index.find(word);
-    return it != index.end() ? it->second : nullptr;
+    return wordIndex().find(word);
 }
 
 std::string scanWordBytes(std::string_view word) {

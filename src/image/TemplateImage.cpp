@@ -59,9 +59,13 @@ void writeBlockIndex(TemplateImage& image) {
             if (pos < end)
                 ++pos;
         }
-        image[offsets::blockIndex + 2 * entry] = static_cast<std::uint8_t>(pos & 0xFF);
-        image[offsets::blockIndex + 2 * entry + 1] = static_cast<std::uint8_t>(pos >> 8);
+        storeBlockIndexEntry(image, entry, pos);
     }
+}
+
+void storeBlockIndexEntry(TemplateImage& image, std::size_t entry, std::size_t offset) {
+    image[offsets::blockIndex + 2 * entry] = static_cast<std::uint8_t>(offset & 0xFF);
+    image[offsets::blockIndex + 2 * entry + 1] = static_cast<std::uint8_t>(offset >> 8);
 }
 
 } // namespace vorn

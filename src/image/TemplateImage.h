@@ -99,5 +99,8 @@ std::string_view imageCheckMessage(ImageCheck check);
 
 // Stores in blockIndex the offsets at which records 32, 64, 96, 128 and 160 begin.
 void writeBlockIndex(TemplateImage& image);
+// Stores one entry (0 to 4) of the block index: the offset at which record 32 * (entry + 1)
+// begins.
+void storeBlockIndexEntry(TemplateImage& image, std::size_t entry, std::size_t offset);
 
 } // namespace vorn

@@ -99,6 +99,12 @@ TEST_F(DocumentCommands, UnreadableInputsAreFileErrors) {
     r = run({"export", path("n.tpl"), "-o", path("no/such/dir.txt")});
     EXPECT_EQ(r.status, 2);
     EXPECT_FALSE(std::filesystem::exists(path("o.tpl")));
+
+    r = run({"import", "/dev/zero", "-o", path("o.tpl")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "The text file: </dev/zero> is larger than 1048576 bytes (1 MiB) !!\n"
+                     "Nothing is imported.\n");
+    EXPECT_FALSE(std::filesystem::exists(path("o.tpl")));
 }
 
 } // namespace

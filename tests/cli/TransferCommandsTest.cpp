@@ -246,6 +246,29 @@ TEST_F(TransferCommands, WriteRefusesAnInvalidKeyTextAndSendsNothing) {
     EXPECT_EQ(memoryBytes(), bytesOf(newTemplateImage(2013)));
 }
 
+TEST_F(TransferCommands, WriteRefusesADamagedTemplateUnlessForced) {
+    TemplateImage corrupted = sampleImage();
+    corrupted[offsets::signature] = 0;
+    TemplateImage noKeyNumbers = sampleImage();
+    std::fill_n(noKeyNumbers.begin(), offsets::keyAreaSize, 'x');
+    for (const auto& [image, message] : {std::pair{corrupted, corruptedImageMessage},
+                                         std::pair{noKeyNumbers, wrongKeyNumberMessage}}) {
+        TestFolder::write(tpl, bytesOf(image));
+        Result r = write();
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, std::string(message) +
+                             "\nvornctl: nothing was written; --force writes the template "
+                             "anyway\n");
+        EXPECT_EQ(memoryBytes(), bytesOf(newTemplateImage(2013)));
+
+        r = write({"--force", "--quiet"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.err, std::string(message) + "\n");
+        EXPECT_NE(memoryBytes(), bytesOf(newTemplateImage(2013)));
+        TestFolder::write(memory, bytesOf(newTemplateImage(2013)));
+    }
+}
+
 TEST_F(TransferCommands, FileErrorsExitWith2) {
     EXPECT_EQ(write({}).status, 0);
     fs::remove(tpl);

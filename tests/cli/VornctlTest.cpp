@@ -21,7 +21,7 @@ using test::Result;
 TEST_F(Vornctl, HelpListsTheCommands) {
     const Result r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    for (const char* command : {"new", "check", "dump", "build"})
+    for (const char* command : {"new", "check", "dump", "build", "diff"})
         EXPECT_NE(r.out.find(std::string("  ") + command), std::string::npos) << command;
     const Result one = run({"build", "--help"});
     EXPECT_EQ(one.status, 0);
@@ -167,6 +167,36 @@ TEST_F(Vornctl, BuildNamesTheMalformedLine) {
     EXPECT_EQ(read(path("out.tpl")), "old contents");
     // No temporary file is left behind.
     EXPECT_EQ(folder.fileCount(), 1);
+}
+
+TEST_F(Vornctl, DiffShowsDifferentKeysAndSettingsAsCmpExits) {
+    ASSERT_EQ(run({"build", "-o", path("a.tpl")}, "0\tsame\n12\t[F1]\n").status, 0);
+    ASSERT_EQ(run({"build", "-o", path("b.tpl"), "--base", path("a.tpl")}, "12\t[F2]\n13\tx\\\\\n")
+                  .status,
+              0);
+    std::string b = read(path("b.tpl"));
+    b[offsets::interCharDelay] = 0x05;
+    b[offsets::cardPrefix] = 0x3B;
+    b[offsets::blockIndex] ^= 1; // derived from the key area: not a setting
+    write(path("b.tpl"), b);
+
+    Result r = run({"diff", path("a.tpl"), path("a.tpl")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    r = run({"diff", path("a.tpl"), path("b.tpl")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "-12\t[F1]\n+12\t[F2]\n-13\t\n+13\tx\\\\\n2024\tff\t3b\n2042\t02\t05\n");
+    EXPECT_EQ(r.err, "");
+
+    write(path("short.tpl"), "short");
+    for (const auto& [a, other] :
+         {std::pair{"missing.tpl", "a.tpl"}, std::pair{"a.tpl", "short.tpl"}}) {
+        r = run({"diff", path(a), path(other)});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err, "");
+    }
+    EXPECT_EQ(run({"diff", path("a.tpl")}).status, 2);
 }
 
 } // namespace

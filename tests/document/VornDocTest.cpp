@@ -1,6 +1,7 @@
 #include "document/VornDoc.h"
 
 #include "document/SettingsStore.h"
+#include "document/TextFileFormat.h"
 #include "image/KeyTextDecoder.h"
 #include "image/KeyTextEncoder.h"
 #include "support/RecordedMessages.h"
@@ -359,6 +360,36 @@ TEST_F(VornDocTest, ImportOfAMissingFileChangesNothing) {
                                                           "code = 2"});
     EXPECT_EQ(doc->keyLabel[0], "K01");
     EXPECT_EQ(doc->documentTitle(), "Template : TR3050");
+}
+
+TEST_F(VornDocTest, ImportReadsAtMostOneMebibyte) {
+    auto doc = makeDoc(2017);
+    const std::string first = "A,1\r\n";
+    const std::string fill(textFileSizeLimit - first.size(), 'x');
+    const struct {
+        std::string name;
+        std::string bytes;
+        bool taken;
+    } cases[] = {
+        {"exact.txt", first + fill, true},
+        {"over.txt", first + fill + "x", false},
+        {"ended.txt", first + "\xFF" + fill + fill, true}, // reading stops at 0xFF
+    };
+    for (const auto& c : cases) {
+        messages.messages.clear();
+        doc->keyLabel[0] = "before";
+        TestFolder::write(folder.path(c.name), c.bytes);
+        EXPECT_EQ(doc->importTextData(folder.path(c.name)), c.taken) << c.name;
+        EXPECT_EQ(doc->keyLabel[0], c.taken ? "A" : "before") << c.name;
+    }
+    messages.messages.clear();
+    doc->keyLabel[0] = "before";
+    EXPECT_FALSE(doc->importTextData("/dev/zero"));
+    EXPECT_EQ(messages.messages,
+              std::vector<std::string>{"The text file: </dev/zero> is larger than 1048576 bytes "
+                                       "(1 MiB) !!\nNothing is imported."});
+    EXPECT_EQ(doc->keyLabel[0], "before");
+    EXPECT_EQ(doc->documentTitle(), "ended.txt : TR3050");
 }
 
 TEST_F(VornDocTest, LoadDefaultPrefersTheStartDirectory) {
