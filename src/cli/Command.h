@@ -56,6 +56,8 @@ withModel(std::function<int(const CommandLine&, Io&, int)> body, std::string_vie
 std::vector<Command> templateCommands();
 // The commands through the template document: export, import, models, layout.
 std::vector<Command> documentCommands();
+// The settings of the property dialogs: props.
+std::vector<Command> propsCommands();
 
 // The commands on connected keyboards: devices.
 std::vector<Command> deviceCommands();

@@ -36,6 +36,8 @@ std::optional<int> parseKeyNumber(std::string_view field) {
     return value;
 }
 
+} // namespace
+
 std::optional<std::string> unescapeKeyText(std::string_view field, std::string& error) {
     std::string text;
     for (std::size_t i = 0; i < field.size(); ++i) {
@@ -62,8 +64,6 @@ std::optional<std::string> unescapeKeyText(std::string_view field, std::string& 
     }
     return text;
 }
-
-} // namespace
 
 std::string escapeKeyText(std::string_view text) {
     std::string out;

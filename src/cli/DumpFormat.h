@@ -8,6 +8,9 @@ namespace vorn::cli {
 
 // A key text for a dump line: "\" as "\\", bytes below 0x20 and from 0x7F up as "\xHH".
 std::string escapeKeyText(std::string_view text);
+// The text an escaped field stands for; on a bad escape or a raw control character returns
+// nothing and says why in `error`.
+std::optional<std::string> unescapeKeyText(std::string_view field, std::string& error);
 
 struct DumpLine {
     int keyNumber;
