@@ -35,8 +35,7 @@ std::optional<int> parseByte(const std::string& text) {
 }
 
 std::string rangeMessage(int low, int high) {
-    return "Enter an integer between " + std::to_string(low) + " and " + std::to_string(high) +
-           ".";
+    return "Enter an integer between " + std::to_string(low) + " and " + std::to_string(high) + ".";
 }
 
 } // namespace

@@ -100,11 +100,11 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
     drawTextAt(painter, 10, 5, "Key Code Test Output:");
     // The Quit box as a raised button.
     painter.setPen(Qt::white);
-    painter.drawPolyline(QPolygon({QPoint(quitLeft, quitBottom), QPoint(quitLeft, quitTop),
-                                   QPoint(quitRight, quitTop)}));
+    painter.drawPolyline(QPolygon(
+        {QPoint(quitLeft, quitBottom), QPoint(quitLeft, quitTop), QPoint(quitRight, quitTop)}));
     painter.setPen(Qt::black);
-    painter.drawPolyline(QPolygon({QPoint(quitRight, quitTop), QPoint(quitRight, quitBottom),
-                                   QPoint(quitLeft, quitBottom)}));
+    painter.drawPolyline(QPolygon(
+        {QPoint(quitRight, quitTop), QPoint(quitRight, quitBottom), QPoint(quitLeft, quitBottom)}));
     drawTextAt(painter, 580, 7, "Quit");
 }
 

@@ -16,11 +16,11 @@ namespace vorn {
 
 namespace {
 
-constexpr std::array<int, 10> keyEditIds{
-    commandIds::clearKey,       commandIds::asciiMode,  commandIds::scanMode,
-    commandIds::capsCode,       commandIds::delayTime,  commandIds::levelSeparator,
-    commandIds::shiftLevel,     commandIds::asciiCode,  commandIds::displayMode,
-    commandIds::scanCode};
+constexpr std::array<int, 10> keyEditIds{commandIds::clearKey,    commandIds::asciiMode,
+                                         commandIds::scanMode,    commandIds::capsCode,
+                                         commandIds::delayTime,   commandIds::levelSeparator,
+                                         commandIds::shiftLevel,  commandIds::asciiCode,
+                                         commandIds::displayMode, commandIds::scanCode};
 
 // A keyboard was found: scan-code mode is then offered only to keys in ASCII mode.
 bool keyboardDetected(int portKind) {

@@ -32,8 +32,7 @@ public:
     int asked = 0;
 
 private:
-    template <typename T>
-    T answer(const T& value) {
+    template <typename T> T answer(const T& value) {
         ++asked;
         return value;
     }
@@ -102,8 +101,8 @@ TEST(KeyEditCommands, EnablingFollowsTextModeAndPort) {
         std::string enabled;
         for (int id : KeyEditCommands::allIds())
             enabled += KeyEditCommands::isEnabled(id, row.text, row.ascii, row.port) ? '1' : '0';
-        EXPECT_EQ(enabled, row.enabled) << '"' << row.text << "\" ascii " << row.ascii
-                                        << " port " << row.port;
+        EXPECT_EQ(enabled, row.enabled)
+            << '"' << row.text << "\" ascii " << row.ascii << " port " << row.port;
     }
     EXPECT_FALSE(KeyEditCommands::isEnabled(keyboardOutput, "a", true, usb));
     EXPECT_EQ(KeyEditCommands::allIds(),
@@ -153,30 +152,29 @@ const std::string ninetyWithCaps = ninety + "[Caps]";
 
 INSTANTIATE_TEST_SUITE_P(
     KeyEditCommands, InsertCommand,
-    ::testing::Values(
-        Insertion{"Caps", capsCode, nullptr, "ab", true, 1, 1, "a[Caps]b", 7, 7},
-        Insertion{"DelayOneAndAHalfSeconds", delayTime, [](auto& d) { d.delay = 15; }, "", true,
-                  0, 0, "[Delay15]", 9, 9},
-        Insertion{"DelayHighest", delayTime, [](auto& d) { d.delay = 100; }, "x", true, 1, 1,
-                  "x[Delay100]", 11, 11},
-        Insertion{"DelayLowest", delayTime, [](auto& d) { d.delay = 1; }, "", false, 0, 0,
-                  "[Delay1]", 8, 8},
-        Insertion{"Separator", levelSeparator, nullptr, "[A]", false, 3, 3, "[A][Separator]", 14,
-                  14},
-        Insertion{"ShiftLevel", shiftLevel, [](auto& d) { d.level = 9; }, "", true, 0, 0,
-                  "[ShiftLevel9]", 13, 13},
-        Insertion{"AsciiCodeIsOneCharacter", asciiCode, [](auto& d) { d.code = 65; }, "xy", true,
-                  1, 1, "xAy", 2, 2},
-        Insertion{"AsciiCodeAbove127", asciiCode, [](auto& d) { d.code = 240; }, "", true, 0, 0,
-                  "\xF0", 1, 1},
-        Insertion{"ScanCodeFromTheList", scanCode, [](auto& d) { d.scan = "[F6]"; }, "[A]", false,
-                  0, 0, "[F6][A]", 4, 4},
-        Insertion{"ScanCodeTypedIsTakenAsItIs", scanCode, [](auto& d) { d.scan = "[Nope"; }, "",
-                  false, 0, 0, "[Nope", 5, 5},
-        Insertion{"EmptyScanCodeOnlyMarksTheKey", scanCode, [](auto& d) { d.scan = ""; }, "[A]",
-                  false, 3, 3, "[A]", 3, 3},
-        Insertion{"ColumnStopsAt85", capsCode, nullptr, ninety.c_str(), true, 90, 85,
-                  ninetyWithCaps.c_str(), 96, 85}),
+    ::testing::Values(Insertion{"Caps", capsCode, nullptr, "ab", true, 1, 1, "a[Caps]b", 7, 7},
+                      Insertion{"DelayOneAndAHalfSeconds", delayTime, [](auto& d) { d.delay = 15; },
+                                "", true, 0, 0, "[Delay15]", 9, 9},
+                      Insertion{"DelayHighest", delayTime, [](auto& d) { d.delay = 100; }, "x",
+                                true, 1, 1, "x[Delay100]", 11, 11},
+                      Insertion{"DelayLowest", delayTime, [](auto& d) { d.delay = 1; }, "", false,
+                                0, 0, "[Delay1]", 8, 8},
+                      Insertion{"Separator", levelSeparator, nullptr, "[A]", false, 3, 3,
+                                "[A][Separator]", 14, 14},
+                      Insertion{"ShiftLevel", shiftLevel, [](auto& d) { d.level = 9; }, "", true, 0,
+                                0, "[ShiftLevel9]", 13, 13},
+                      Insertion{"AsciiCodeIsOneCharacter", asciiCode, [](auto& d) { d.code = 65; },
+                                "xy", true, 1, 1, "xAy", 2, 2},
+                      Insertion{"AsciiCodeAbove127", asciiCode, [](auto& d) { d.code = 240; }, "",
+                                true, 0, 0, "\xF0", 1, 1},
+                      Insertion{"ScanCodeFromTheList", scanCode, [](auto& d) { d.scan = "[F6]"; },
+                                "[A]", false, 0, 0, "[F6][A]", 4, 4},
+                      Insertion{"ScanCodeTypedIsTakenAsItIs", scanCode,
+                                [](auto& d) { d.scan = "[Nope"; }, "", false, 0, 0, "[Nope", 5, 5},
+                      Insertion{"EmptyScanCodeOnlyMarksTheKey", scanCode,
+                                [](auto& d) { d.scan = ""; }, "[A]", false, 3, 3, "[A]", 3, 3},
+                      Insertion{"ColumnStopsAt85", capsCode, nullptr, ninety.c_str(), true, 90, 85,
+                                ninetyWithCaps.c_str(), 96, 85}),
     [](const auto& info) { return info.param.name; });
 
 TEST(KeyEditCommands, CancelledDialogsChangeNothing) {
@@ -271,8 +269,7 @@ TEST(KeyEditCommands, ClearEmptiesTheKeyAndItsPartnerOnVq5040) {
         EXPECT_EQ(edit.commands.run(clearKey), EditRepaint::keyTextLine);
         EXPECT_EQ(edit.text(), "");
         EXPECT_EQ(edit.doc.keyText[121], model == 2013 ? "" : "x");
-        EXPECT_EQ(edit.state.caretIndex + edit.state.caretColumn + edit.state.caretDisplayIndex,
-                  0);
+        EXPECT_EQ(edit.state.caretIndex + edit.state.caretColumn + edit.state.caretDisplayIndex, 0);
         EXPECT_TRUE(edit.doc.isModified());
         // Its colour and mode stay.
         EXPECT_TRUE(edit.doc.keyBlank[160]);

@@ -43,9 +43,9 @@ TEST(KeyEditDialogs, SpinDialogsAskWithinTheirRange) {
     };
     CDelayTime delay;
     CShiftLevel level;
-    for (const Row& row : {Row{&delay, "Put Delay Time", {"Time:", " x 0.1 second"}, 100, "delay"},
-                           Row{&level, "Put Shift Level Code", {"Level No:", "(1--9)"}, 9,
-                               "shift-level"}}) {
+    for (const Row& row :
+         {Row{&delay, "Put Delay Time", {"Time:", " x 0.1 second"}, 100, "delay"},
+          Row{&level, "Put Shift Level Code", {"Level No:", "(1--9)"}, 9, "shift-level"}}) {
         CSpinValueDialog& dialog = *row.dialog;
         EXPECT_EQ(dialog.windowTitle(), row.title);
         EXPECT_EQ(labelsOf(dialog), row.labels);
@@ -76,11 +76,11 @@ TEST(KeyEditDialogs, AsciiCodeRefusals) {
     };
     const char* byteRange = "Enter an integer between 0 and 255.";
     const char* codeRange = "Enter an integer between 1 and 240.";
-    for (const Row& row : {Row{"65", ""}, Row{"1", ""}, Row{"240", ""}, Row{" 32 ", ""},
-                           Row{"0", codeRange}, Row{"241", codeRange}, Row{"255", codeRange},
-                           Row{"256", byteRange}, Row{"-1", byteRange}, Row{"", byteRange},
-                           Row{"6 5", byteRange}, Row{"A", byteRange}, Row{"+5", byteRange},
-                           Row{"99999999999", byteRange}}) {
+    for (const Row& row :
+         {Row{"65", ""}, Row{"1", ""}, Row{"240", ""}, Row{" 32 ", ""}, Row{"0", codeRange},
+          Row{"241", codeRange}, Row{"255", codeRange}, Row{"256", byteRange}, Row{"-1", byteRange},
+          Row{"", byteRange}, Row{"6 5", byteRange}, Row{"A", byteRange}, Row{"+5", byteRange},
+          Row{"99999999999", byteRange}}) {
         EXPECT_EQ(CInputASCIICode::refusal(row.text).value_or(""), row.refusal) << row.text;
     }
 }

@@ -53,7 +53,8 @@ TEST(RealKeys, ReachTheOutputTest) {
     view.test->showTest();
 
     const std::string letters = "ab, [Enter]1, [Shift]W, [Shift]!, [F1], [PADEnter], [ArrowRight]";
-    EXPECT_EQ(typed(view, {"a", "b", "Return", "1", "shift+w", "shift+1", "F1", "KP_Enter", "Right"},
+    EXPECT_EQ(typed(view,
+                    {"a", "b", "Return", "1", "shift+w", "shift+1", "F1", "KP_Enter", "Right"},
                     letters),
               letters);
     // Caps Lock from the key state the X server reports with each event.

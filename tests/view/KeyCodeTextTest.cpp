@@ -1,4 +1,5 @@
 #include "view/KeyCodeText.h"
+
 #include "view/KeyCodeTranscript.h"
 #include "view/VirtualKeys.h"
 
@@ -17,19 +18,26 @@ TEST(KeyCodeText, NamedKeysGiveTheirWordAlsoWhenRepeated) {
         const char* text;
     };
     for (const Row& row : {
-             Row{0x001, ", [ESC]"},        Row{0x00E, ", [Backspace]"}, Row{0x00F, ", [Tab]"},
-             Row{0x01C, ", [Enter]"},      Row{0x01D, ", [Ctrl]"},      Row{0x037, ", [PAD*]"},
-             Row{0x039, ", [Space]"},      Row{0x03B, ", [F1]"},        Row{0x03F, ", [F5]"},
-             Row{0x041, ", [F7]"},         Row{0x043, ", [F9]"},        Row{0x045, ", [PauseBreak]"},
-             Row{0x046, ", [ScrollLk]"},   Row{0x047, ", [PAD7]"},      Row{0x04A, ", [PAD-]"},
-             Row{0x04C, ", [PAD5]"},       Row{0x04E, ", [PAD+]"},      Row{0x051, ", [PAD3]"},
-             Row{0x052, ", [PAD0]"},       Row{0x053, ", [PAD.]"},      Row{0x057, ", [F11]"},
-             Row{0x058, ", [F12]"},        Row{0x11C, ", [PADEnter]"},  Row{0x11D, ", [RightCtrl]"},
-             Row{0x135, ", [PAD/]"},       Row{0x145, ", [NumLock]"},   Row{0x147, ", [Home]"},
-             Row{0x148, ", [ArrowUp]"},    Row{0x149, ", [PageUp]"},    Row{0x14B, ", [ArrowLeft]"},
-             Row{0x14D, ", [ArrowRight]"}, Row{0x14F, ", [End]"},       Row{0x150, ", [ArrowDown]"},
-             Row{0x151, ", [PageDown]"},   Row{0x152, ", [Insert]"},    Row{0x153, ", [Delete]"},
-             Row{0x15B, ", [Win]"},        Row{0x15C, ", [RightWin]"},  Row{0x15D, ", [Menu]"},
+             Row{0x001, ", [ESC]"},        Row{0x00E, ", [Backspace]"},
+             Row{0x00F, ", [Tab]"},        Row{0x01C, ", [Enter]"},
+             Row{0x01D, ", [Ctrl]"},       Row{0x037, ", [PAD*]"},
+             Row{0x039, ", [Space]"},      Row{0x03B, ", [F1]"},
+             Row{0x03F, ", [F5]"},         Row{0x041, ", [F7]"},
+             Row{0x043, ", [F9]"},         Row{0x045, ", [PauseBreak]"},
+             Row{0x046, ", [ScrollLk]"},   Row{0x047, ", [PAD7]"},
+             Row{0x04A, ", [PAD-]"},       Row{0x04C, ", [PAD5]"},
+             Row{0x04E, ", [PAD+]"},       Row{0x051, ", [PAD3]"},
+             Row{0x052, ", [PAD0]"},       Row{0x053, ", [PAD.]"},
+             Row{0x057, ", [F11]"},        Row{0x058, ", [F12]"},
+             Row{0x11C, ", [PADEnter]"},   Row{0x11D, ", [RightCtrl]"},
+             Row{0x135, ", [PAD/]"},       Row{0x145, ", [NumLock]"},
+             Row{0x147, ", [Home]"},       Row{0x148, ", [ArrowUp]"},
+             Row{0x149, ", [PageUp]"},     Row{0x14B, ", [ArrowLeft]"},
+             Row{0x14D, ", [ArrowRight]"}, Row{0x14F, ", [End]"},
+             Row{0x150, ", [ArrowDown]"},  Row{0x151, ", [PageDown]"},
+             Row{0x152, ", [Insert]"},     Row{0x153, ", [Delete]"},
+             Row{0x15B, ", [Win]"},        Row{0x15C, ", [RightWin]"},
+             Row{0x15D, ", [Menu]"},
          }) {
         for (int flags : {row.flags, row.flags | repeat}) {
             const KeyDescription d = describeKey(0, flags, false, false);
@@ -84,13 +92,13 @@ TEST(KeyCodeText, MainBlockSymbolsFollowShiftOnly) {
         const char* unshifted;
         const char* shifted;
     };
-    for (const Row& row : {Row{0x02, "1", "!"},  Row{0x03, "2", "@"},   Row{0x04, "3", "#"},
-                           Row{0x05, "4", "$"},  Row{0x06, "5", "%"},   Row{0x07, "6", "^"},
-                           Row{0x08, "7", "&"},  Row{0x09, "8", "*"},   Row{0x0A, "9", "("},
-                           Row{0x0B, "0", ")"},  Row{0x0C, "-", "_"},   Row{0x0D, "=", "+"},
-                           Row{0x1A, "[", "{"},  Row{0x1B, "]", "}"},   Row{0x27, ";", ":"},
-                           Row{0x28, "'", "\""}, Row{0x29, "`", "~"},   Row{0x2B, "\\", "|"},
-                           Row{0x33, ",", "<"},  Row{0x34, ".", ">"},   Row{0x35, "/", "?"}}) {
+    for (const Row& row :
+         {Row{0x02, "1", "!"}, Row{0x03, "2", "@"},  Row{0x04, "3", "#"}, Row{0x05, "4", "$"},
+          Row{0x06, "5", "%"}, Row{0x07, "6", "^"},  Row{0x08, "7", "&"}, Row{0x09, "8", "*"},
+          Row{0x0A, "9", "("}, Row{0x0B, "0", ")"},  Row{0x0C, "-", "_"}, Row{0x0D, "=", "+"},
+          Row{0x1A, "[", "{"}, Row{0x1B, "]", "}"},  Row{0x27, ";", ":"}, Row{0x28, "'", "\""},
+          Row{0x29, "`", "~"}, Row{0x2B, "\\", "|"}, Row{0x33, ",", "<"}, Row{0x34, ".", ">"},
+          Row{0x35, "/", "?"}}) {
         EXPECT_EQ(shiftedChar(row.scanCode, true), row.unshifted);
         EXPECT_EQ(shiftedChar(row.scanCode, false), row.shifted);
         EXPECT_EQ(shiftedChar(row.scanCode | repeat, true), "");
@@ -122,8 +130,8 @@ TEST(KeyCodeText, FlagsOfKeyEvents) {
 KeyEvent namedKey(const std::string& name) {
     KeyEvent key;
     static const std::map<std::string, std::pair<int, int>> named{
-        {"Enter", {0x1C, vk::enter}}, {"Shift", {0x2A, vk::shift}}, {"RShift", {0x36, vk::shift}},
-        {"Caps", {0x3A, vk::capital}}, {"F1", {0x3B, vk::f1}}, {"Alt", {0x38, vk::menu}}};
+        {"Enter", {0x1C, vk::enter}},  {"Shift", {0x2A, vk::shift}}, {"RShift", {0x36, vk::shift}},
+        {"Caps", {0x3A, vk::capital}}, {"F1", {0x3B, vk::f1}},       {"Alt", {0x38, vk::menu}}};
     if (const auto it = named.find(name); it != named.end()) {
         key.scanCode = it->second.first;
         key.virtualKey = it->second.second;
