@@ -21,15 +21,18 @@ std::vector<Command> deviceCommands() {
     return {
         {"devices",
          "list the connected keyboards",
-         "Usage: vornctl devices [--simulate MEMFILE]\n"
+         "Usage: vornctl devices [--simulate MEMFILE]... [--device PATH]\n"
          "Prints one line per HID interface with the keyboard's identity: its path, product\n"
          "string and manufacturer, separated by TABs. Says on standard error when a keyboard\n"
          "is present but may not be opened (see the udev rule in the README), then looks for\n"
-         "the keyboard as Read and Write do and says which interface answers. Exit status 0\n"
-         "when a keyboard answers, 1 otherwise.\n"
+         "the keyboard as Read and Write do and says which interface answers. Then prints a\n"
+         "line keyboard<TAB>PATH<TAB>PRODUCT for every interface that answers. Exit status 0\n"
+         "when a keyboard answers the search, 1 otherwise.\n"
+         "--device PATH looks at the interface at PATH only.\n"
          "--simulate MEMFILE uses a simulated keyboard whose memory is kept in MEMFILE (a\n"
-         "missing file starts as a new template of model 2013).\n",
-         {"--simulate"},
+         "missing file starts as a new template of model 2013); repeatable, one keyboard each,\n"
+         "at sim:hidraw0, sim:hidraw1 and so on.\n",
+         {"--device", "--simulate"},
          {},
          0,
          {},

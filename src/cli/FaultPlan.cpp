@@ -54,6 +54,13 @@ bool FaultPlan::add(std::string_view fault, std::string& error) {
             return false;
         }
         unplugAfter_ = package;
+    } else if (kind == "keep-wrong") {
+        const auto package = fields.size() == 2 ? number(fields[1], 0, 63) : std::nullopt;
+        if (!package) {
+            error += ": keep-wrong:P takes a package 0 to 63";
+            return false;
+        }
+        keptWrong_.insert(*package);
     } else if (kind == "no-keyboard" && fields.size() == 1) {
         noKeyboard_ = true;
     } else if (kind == "driver-status" && (fields.size() == 2 || fields.size() == 3)) {
@@ -73,16 +80,34 @@ bool FaultPlan::add(std::string_view fault, std::string& error) {
     return true;
 }
 
-void FaultPlan::applyBeforeDetection(KeyboardFirmware& firmware, SimulatedDriver& driver) const {
+bool addFaultOption(std::string_view option, std::vector<FaultPlan>& plans, std::string& error) {
+    const std::size_t equals = option.find('=');
+    if (equals == std::string_view::npos) {
+        for (FaultPlan& plan : plans)
+            if (!plan.add(option, error))
+                return false;
+        return true;
+    }
+    const auto position = number(option.substr(0, equals), 1, static_cast<int>(plans.size()));
+    if (!position) {
+        error = "bad fault '" + std::string(option) + "': N=FAULT takes the position of a " +
+                "simulated keyboard, 1 to " + std::to_string(plans.size());
+        return false;
+    }
+    return plans[static_cast<std::size_t>(*position - 1)].add(option.substr(equals + 1), error);
+}
+
+void FaultPlan::applyBeforeDetection(KeyboardFirmware& firmware, SimulatedDriver* driver) const {
     KeyboardFaults& faults = firmware.faults();
     faults.readFailures = readFailures_;
     faults.checkFailures = checkFailures_;
     faults.writeFailures = writeFailures_;
     faults.ackFailures = ackFailures_;
+    faults.keptWrong = keptWrong_;
     if (noKeyboard_)
         firmware.unplug();
-    if (driverStatus_)
-        driver.answerStatusFrom(*driverStatus_, driverStatusFrom_);
+    if (driverStatus_ && driver)
+        driver->answerStatusFrom(*driverStatus_, driverStatusFrom_);
 }
 
 void FaultPlan::applyAtTransferStart(KeyboardFirmware& firmware) const {

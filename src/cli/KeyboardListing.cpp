@@ -3,6 +3,7 @@
 #include "cli/Vornctl.h"
 #include "device/DetectionMessage.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace vorn::cli {
@@ -35,6 +36,27 @@ std::string utf8(const std::wstring& wide) {
     return out;
 }
 
+// Prints "keyboard<TAB>PATH<TAB>PRODUCT" for every interface that answers the package-0 probe.
+// The search just made settled the candidates it probed: those before the one found did not
+// answer, and that one did. The others are probed now.
+void listAnsweringKeyboards(CUSBport& port, const std::vector<KeyboardInterface>& interfaces,
+                            bool found, Io& io) {
+    const std::span<const std::string> probed = port.candidatePaths();
+    const std::string winner = found ? port.currentDevicePath() : std::string();
+    const auto settled = std::find(probed.begin(), probed.end(), winner);
+    for (const KeyboardInterface& i : interfaces) {
+        if (i.accessDenied)
+            continue;
+        bool answers = i.info.path == winner;
+        if (!answers && std::find(probed.begin(), settled, i.info.path) == settled) {
+            port.setCurrentDevicePath(i.info.path);
+            answers = port.ProbeHIDDevice();
+        }
+        if (answers)
+            io.out << "keyboard\t" << i.info.path << '\t' << utf8(i.info.product) << '\n';
+    }
+}
+
 } // namespace
 
 int listKeyboards(CUSBport& port, Io& io) {
@@ -50,12 +72,13 @@ int listKeyboards(CUSBport& port, Io& io) {
             io.out << i.info.path << '\t' << utf8(i.info.product) << '\t'
                    << utf8(i.info.manufacturer) << '\n';
     }
-    if (!port.GetDeviceFullPath()) {
+    const bool found = port.GetDeviceFullPath();
+    if (found)
+        io.err << "The keyboard answers at " << port.currentDevicePath() << ".\n";
+    else
         io.err << detectionFailureMessage(!port.deniedPaths().empty()) << '\n';
-        return exitRefused;
-    }
-    io.err << "The keyboard answers at " << port.currentDevicePath() << ".\n";
-    return exitSuccess;
+    listAnsweringKeyboards(port, *interfaces, found, io);
+    return found ? exitSuccess : exitRefused;
 }
 
 } // namespace vorn::cli

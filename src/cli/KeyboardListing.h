@@ -7,7 +7,9 @@ namespace vorn::cli {
 
 // Prints, one line each, the path, product string and manufacturer of every interface with
 // the keyboard's identity; says which ones cannot be opened for lack of permission; then runs
-// the detection and says which interface answers. Exit status 0 when one answers, else 1.
+// the detection and says which interface answers. Then prints "keyboard<TAB>PATH<TAB>PRODUCT"
+// for every interface that answers the package-0 probe. Exit status 0 when the detection
+// found one, else 1.
 int listKeyboards(CUSBport& port, Io& io);
 
 } // namespace vorn::cli

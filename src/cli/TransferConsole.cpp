@@ -42,16 +42,22 @@ void TransferConsole::destroyProgress() {
     endBarLine();
 }
 
+std::string TransferConsole::barText(int done, int total, std::string_view text) {
+    const int filled = std::clamp(done * barWidth / std::max(total, 1), 0, barWidth);
+    return "[" + std::string(filled, '#') + std::string(barWidth - filled, ' ') + "] " +
+           std::string(text);
+}
+
 void TransferConsole::showPercent(std::string_view text) {
+    const int total = std::max(high_ - low_ + 1, 1);
+    if (percentListener_)
+        percentListener_(position_ - low_ + 1, total, text);
     switch (style_) {
     case ProgressStyle::none: return;
     case ProgressStyle::lines: err_ << text << '\n'; return;
     case ProgressStyle::bar: break;
     }
-    const int span = std::max(high_ - low_ + 1, 1);
-    const int filled = std::clamp((position_ - low_ + 1) * barWidth / span, 0, barWidth);
-    err_ << "\r[" << std::string(filled, '#') << std::string(barWidth - filled, ' ') << "] " << text
-         << std::flush;
+    err_ << '\r' << barText(position_ - low_ + 1, total, text) << std::flush;
     barLineOpen_ = true;
 }
 

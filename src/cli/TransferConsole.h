@@ -5,7 +5,9 @@
 #include "device/TransferHost.h"
 #include "document/UserMessages.h"
 
+#include <functional>
 #include <iosfwd>
+#include <string>
 
 namespace vorn::cli {
 
@@ -19,6 +21,8 @@ enum class ProgressStyle { bar, lines, none };
 class TransferConsole : public TransferHost, public UserMessages {
 public:
     static constexpr int barWidth = 10;
+    // Told of every percentage shown: packages done, of how many, and the text ("50%").
+    using PercentListener = std::function<void(int done, int total, std::string_view text)>;
 
     TransferConsole(std::ostream& err, ProgressStyle style, TickPacer* pacer = nullptr);
 
@@ -27,6 +31,9 @@ public:
     // Waits for the running timer's next tick (at once without a pacer); its id, 0 for none.
     int nextTick();
     int messagesShown() const { return messagesShown_; }
+    void setPercentListener(PercentListener listener) { percentListener_ = std::move(listener); }
+    // "[#####     ] 50%" for `done` steps of `total`.
+    static std::string barText(int done, int total, std::string_view text);
 
     void startTimer(int id, std::chrono::milliseconds interval) override;
     void stopTimer(int id) override;
@@ -52,6 +59,7 @@ private:
     int position_ = 0;
     bool barLineOpen_ = false;
     int messagesShown_ = 0;
+    PercentListener percentListener_;
 };
 
 } // namespace vorn::cli

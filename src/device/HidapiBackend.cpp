@@ -51,6 +51,7 @@ HidapiBackend::~HidapiBackend() {
 std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::enumerate() {
     if (!initialised_)
         return std::nullopt;
+    const std::lock_guard lock(mutex_);
     // hidapi returns no list both for "none present" and for a failure; either way there is
     // nothing to open.
     hid_device_info* const list = calls_.enumerate(0, 0);
@@ -71,6 +72,7 @@ std::optional<std::vector<HidInterfaceInfo>> HidapiBackend::enumerate() {
 HidOpenResult HidapiBackend::open(const std::string& path) {
     if (!initialised_)
         return {HidOpenStatus::failed, 0};
+    const std::lock_guard lock(mutex_);
     hid_device* const device = calls_.openPath(path.c_str());
     if (!device) {
         const int why = calls_.accessError(path.c_str());
@@ -83,6 +85,7 @@ HidOpenResult HidapiBackend::open(const std::string& path) {
 }
 
 void HidapiBackend::close(HidHandle handle) {
+    const std::lock_guard lock(mutex_);
     const auto it = open_.find(handle);
     if (it == open_.end())
         return;
@@ -91,6 +94,7 @@ void HidapiBackend::close(HidHandle handle) {
 }
 
 hid_device* HidapiBackend::device(HidHandle handle) const {
+    const std::lock_guard lock(mutex_);
     const auto it = open_.find(handle);
     return it == open_.end() ? nullptr : it->second;
 }
@@ -99,6 +103,7 @@ std::optional<std::wstring> HidapiBackend::productString(HidHandle handle) {
     hid_device* const d = device(handle);
     if (!d)
         return std::nullopt;
+    const std::lock_guard lock(mutex_);
     std::array<wchar_t, productChars> text{};
     if (calls_.getProductString(d, text.data(), text.size()) != 0)
         return std::nullopt;
@@ -110,6 +115,7 @@ std::optional<HidIds> HidapiBackend::ids(HidHandle handle) {
     hid_device* const d = device(handle);
     if (!d)
         return std::nullopt;
+    const std::lock_guard lock(mutex_);
     const hid_device_info* const info = calls_.getDeviceInfo(d);
     if (!info)
         return std::nullopt;

@@ -23,6 +23,8 @@ struct KeyboardFaults {
     std::map<int, int> writeFailures;
     std::map<int, int> checkFailures; // the package is read with a wrong check byte
     std::map<int, int> ackFailures;   // the acknowledgement of the stored package fails
+    // Packages the keyboard takes and acknowledges but keeps with other bytes.
+    std::set<int> keptWrong;
 };
 
 // Uses up one hit of a per-package fault count; true when the fault hits this time.

@@ -127,6 +127,8 @@ bool KeyboardFirmware::storePackage(int n, std::span<const std::uint8_t, package
         return false;
     TemplateImage next = memory_;
     std::copy(bytes.begin(), bytes.end(), next.begin() + n * packageSize);
+    if (faults_.keptWrong.count(n) != 0)
+        next[n * packageSize] ^= 0xFF; // what the keyboard keeps is not what it was given
     if (storeHook_ && !storeHook_(next))
         return false;
     memory_ = next;

@@ -86,8 +86,12 @@ bool KeyboardMemoryFile::save(const std::string& path, const TemplateImage& memo
         error = systemError(path, errno);
         return false;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    // The umask is read once: reading it means setting it, which races with other threads.
+    static const mode_t mask = [] {
+        const mode_t current = ::umask(0);
+        ::umask(current);
+        return current;
+    }();
     bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && writeAll(fd, memory.data(), memory.size());
     int code = errno;
     if (::close(fd) != 0 && ok) {

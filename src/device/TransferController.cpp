@@ -322,6 +322,19 @@ void TransferController::FinishWrite() {
     ResetViewState();
 }
 
+void TransferController::CancelTransfer() {
+    if (!transferActive_)
+        return;
+    host_.stopTimer(timerId_);
+    host_.destroyProgress();
+    if (timerId_ == usbReadTimer || timerId_ == usbWriteTimer)
+        usb_.CloseHIDDevice();
+    if (timerId_ == driverWriteTimer)
+        kbio_.EndDriverWrite();
+    outcome_ = TransferOutcome::aborted;
+    ResetViewState();
+}
+
 void TransferController::ResetViewState() {
     editing_.setEscPending(false);
     editing_.setShiftHeld(false);

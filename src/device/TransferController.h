@@ -75,6 +75,10 @@ public:
     void FinishWrite();
     // Selection back to slot 0, caret home, commands enabled, no transfer.
     void ResetViewState();
+    // Ends a running transfer between two ticks, as its own failure would: the timer stops,
+    // the keyboard's port is closed and a driver write gets its end. A read leaves the
+    // document as it was; a write leaves the keyboard with the packages written so far.
+    void CancelTransfer();
 
     int portKind() const { return portKind_; }
     const std::string& portName() const { return portName_; }

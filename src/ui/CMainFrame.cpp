@@ -1,12 +1,14 @@
 #include "ui/CMainFrame.h"
 
 #include "document/KeyboardModels.h"
+#include "document/UserMessages.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CKeyWordTable.h"
 #include "ui/CVornView.h"
 #include "ui/CommandTable.h"
 #include "ui/EditorSession.h"
+#include "ui/PropertyCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace vorn {
@@ -24,10 +27,9 @@ namespace {
 using namespace commandIds;
 
 // Commands that other parts of the editor bring; shown, but not yet to be used.
-constexpr std::array laterCommands{clearKey,    asciiMode,      scanMode,      capsCode,
-                                   delayTime,   levelSeparator, shiftLevel,    asciiCode,
-                                   displayMode, scanCode,       readFromKb,    writeIntoKb,
-                                   configKb,    configMr,       keyboardOutput};
+constexpr std::array laterCommands{
+    clearKey,  asciiMode,   scanMode, capsCode, delayTime, levelSeparator, shiftLevel,
+    asciiCode, displayMode, scanCode, configKb, configMr,  keyboardOutput};
 
 // Shortcuts besides the menus' own: Load answers Ctrl+O as well.
 std::map<int, QList<QKeySequence>> boundShortcuts() {
@@ -38,6 +40,9 @@ std::map<int, QList<QKeySequence>> boundShortcuts() {
             {importText, {QKeySequence("Ctrl+I")}},
             {exportText, {QKeySequence("Ctrl+E")}}};
 }
+
+constexpr std::string_view stopTransferQuestion =
+    "The keyboard is being read or written.\nStop the transfer and close Vorn?";
 
 LockKeyState::Key lockKeyOf(int qtKey) {
     switch (qtKey) {
@@ -60,6 +65,7 @@ QLabel* indicator(const char* text, QWidget* parent) {
 CMainFrame::CMainFrame(EditorSession& session, UserMessages& messages, QWidget* parent)
     : QMainWindow(parent)
     , session_(session)
+    , messages_(messages)
     , view_(new CVornView(session, messages, this))
     , lockKeys_(LockKeyState::fromLeds()) {
     setWindowIcon(applicationIcon());
@@ -169,6 +175,17 @@ void CMainFrame::connectCommands() {
             followSession();
         });
     }
+    on(configKb, [this] {
+        const TransferController* transfers = view_->transfers();
+        if (runKeyboardProperties(session_.doc(), session_.editing(),
+                                  transfers ? transfers->portKind() : TransferController::noPort,
+                                  this))
+            view_->update();
+    });
+    on(configMr, [this] { runCardReaderProperties(session_.doc(), messages_, this); });
+    on(readFromKb, [this] { view_->readFromKeyboard(); });
+    on(writeIntoKb, [this] { view_->writeIntoKeyboard(); });
+    connect(view_, &CVornView::transferStateChanged, this, &CMainFrame::followTransfer);
     on(viewToolbar, [this](bool shown) { toolBar_->setVisible(shown); });
     on(viewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
     on(about, [this] { CAboutDlg(this).exec(); });
@@ -177,16 +194,32 @@ void CMainFrame::connectCommands() {
 
 void CMainFrame::followSession() {
     setWindowTitle(QString::fromLocal8Bit(session_.windowTitle()));
+    followTransfer();
     for (const KeyboardModel& model : keyboardModels())
         actions_[model.menuCommand]->setChecked(model.id == session_.doc().modelId());
     view_->update();
 }
 
+void CMainFrame::followTransfer() {
+    const TransferController* transfers = view_->transfers();
+    actions_[readFromKb]->setEnabled(!transfers || transfers->readEnabled());
+    actions_[writeIntoKb]->setEnabled(!transfers || transfers->writeEnabled());
+    const bool active = view_->transferActive();
+    actions_[configKb]->setEnabled(keyboardPropertiesEnabled(session_.doc(), active));
+    actions_[configMr]->setEnabled(cardReaderPropertiesEnabled(session_.doc(), active));
+}
+
+// A running transfer is ended cleanly first, when the user agrees; then the template's own
+// question.
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    if (view_->transferActive()) {
+        if (messages_.askYesNo(stopTransferQuestion))
+            view_->stopTransfer([this] { QTimer::singleShot(0, this, &QWidget::close); });
+        return;
+    }
     if (session_.canClose())
         event->accept();
-    else
-        event->ignore();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

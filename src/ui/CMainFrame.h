@@ -28,6 +28,8 @@ public:
     QAction* action(int id) const;
     // Title, Keyboard menu check marks and the view, after the session changed.
     void followSession();
+    // Read and Write follow the transfer's state.
+    void followTransfer();
     const LockKeyState& lockKeys() const { return lockKeys_; }
 
 protected:
@@ -44,6 +46,7 @@ private:
     void showLockKeys();
 
     EditorSession& session_;
+    UserMessages& messages_;
     CVornView* view_;
     QToolBar* toolBar_ = nullptr;
     std::map<int, QAction*> actions_;

@@ -27,11 +27,12 @@ void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QStrin
         std::cerr << message.toLocal8Bit().constData() << '\n';
 }
 
-std::vector<std::string> argumentsOf(const QStringList& arguments) {
-    std::vector<std::string> result;
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        result.push_back(arguments[i].toLocal8Bit().toStdString());
-    return result;
+std::vector<std::string> argumentsOf(int argc, char** argv) {
+    return {argv + std::min(argc, 1), argv + argc};
+}
+
+EditorOptions parseOptions(int argc, char** argv) {
+    return EditorOptions::parse(argumentsOf(argc, argv), std::getenv("VORN_SIMULATE"));
 }
 
 } // namespace
@@ -50,9 +51,8 @@ void CVornApp::quietQtMessages() {
         qInstallMessageHandler(quietMessageHandler);
 }
 
-int CVornApp::run() {
-    const EditorOptions options =
-        EditorOptions::parse(argumentsOf(arguments()), std::getenv("VORN_SIMULATE"));
+std::optional<int> CVornApp::answerWithoutWindow(int argc, char** argv) {
+    const EditorOptions options = parseOptions(argc, argv);
     if (!options.error.empty()) {
         std::cerr << "vorn: " << options.error << "\nTry 'vorn --help'.\n";
         return exitUsage;
@@ -65,6 +65,21 @@ int CVornApp::run() {
         std::cout << "vorn " << VORN_VERSION << '\n';
         return 0;
     }
+    const bool noDisplay =
+        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (options.screenshot && noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::nullopt;
+}
+
+int CVornApp::run() {
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments())
+        arguments.push_back(argument.toLocal8Bit().toStdString());
+    arguments.erase(arguments.begin());
+    const EditorOptions options = EditorOptions::parse(arguments, std::getenv("VORN_SIMULATE"));
+    if (!options.error.empty() || options.help || options.version)
+        return exitUsage; // answered before the application was made
 
     const bool screenshot = options.screenshot.has_value();
     ConsoleMessages consoleMessages(std::cerr);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <optional>
 
 namespace vorn {
 
@@ -13,6 +14,10 @@ public:
 
     // Qt's own diagnostics go nowhere unless VORN_DEBUG is set; call before construction.
     static void quietQtMessages();
+    // What needs no window (help, version, usage errors) is answered before the application
+    // exists, so it works without a display: the exit status then, else nothing. A screenshot
+    // without a display is drawn offscreen.
+    static std::optional<int> answerWithoutWindow(int argc, char** argv);
 
     // The exit status: 0 success, 2 usage error or a file that cannot be used.
     int run();

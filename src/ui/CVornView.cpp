@@ -1,9 +1,12 @@
 #include "ui/CVornView.h"
 
 #include "ui/EditorSession.h"
+#include "ui/KeyEventTranslator.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QProgressBar>
 
 namespace vorn {
 
@@ -16,11 +19,50 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     , editingTransfer_(session.editing()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    host_.setRedraw([this] { update(); });
+    auto* bar = new QProgressBar(this);
+    bar->setGeometry(200, 380, 255, 15);
+    bar->setTextVisible(false);
+    bar->hide();
+    host_.setProgressBar(bar);
+    host_.setRedraw([this] {
+        update();
+        emit transferStateChanged();
+    });
+    host_.setPercentShown([this] { repaint(QRect(460, 380, 13 * LayoutRenderer::cellWidth, 16)); });
     host_.setTick([this](int id) {
         if (transfers_)
             transfers_->OnTimer(id);
     });
+    host_.setAfterTick([this] {
+        if (!afterStop_)
+            return;
+        transfers_->CancelTransfer();
+        std::exchange(afterStop_, nullptr)();
+    });
+}
+
+void CVornView::readFromKeyboard() {
+    if (transfers_)
+        transfers_->ReadFromKB();
+    update();
+    emit transferStateChanged();
+}
+
+void CVornView::writeIntoKeyboard() {
+    if (transfers_)
+        transfers_->WriteIntoKB();
+    update();
+    emit transferStateChanged();
+}
+
+void CVornView::stopTransfer(std::function<void()> then) {
+    if (host_.inTick()) {
+        afterStop_ = std::move(then);
+        return;
+    }
+    if (transfers_)
+        transfers_->CancelTransfer();
+    then();
 }
 
 CVornView::~CVornView() = default;
@@ -60,8 +102,25 @@ void CVornView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = event->position().toPoint();
-    if (session_.clickKeyAt(at.x(), at.y()))
-        update();
+    repaintAfter(session_.selection().mouseDown(at.x(), at.y()));
+}
+
+void CVornView::keyPressEvent(QKeyEvent* event) {
+    if (const auto key = KeyEventTranslator::translate(*event))
+        repaintAfter(session_.selection().keyDown(*key));
+}
+
+void CVornView::keyReleaseEvent(QKeyEvent* event) {
+    if (const auto key = KeyEventTranslator::translate(*event))
+        repaintAfter(session_.selection().keyUp(*key));
+}
+
+void CVornView::repaintAfter(Repaint repaint) {
+    switch (repaint) {
+    case Repaint::view: update(); break;
+    case Repaint::contentBox: update(LayoutRenderer::contentBox); break;
+    case Repaint::nothing: break;
+    }
 }
 
 } // namespace vorn

@@ -5,9 +5,11 @@
 #include "ui/KeyboardPorts.h"
 #include "ui/WindowTransferHost.h"
 #include "view/EditingStateTransfer.h"
+#include "view/KeySelection.h"
 #include "view/LayoutRenderer.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace vorn {
@@ -34,14 +36,33 @@ public:
     QImage renderScreen(QSize size = {}) const;
 
     TransferController* transfers() { return transfers_.get(); }
+    // The commands "Read From KB" and "Write Into KB".
+    void readFromKeyboard();
+    void writeIntoKeyboard();
+    bool transferActive() const { return transfers_ && transfers_->transferActive(); }
+    // Every transfer timer ticks at `interval` instead of its own (tests); zero for their own.
+    void setTickInterval(std::chrono::milliseconds interval) { host_.setTickInterval(interval); }
+    // Ends a running transfer cleanly, between two of its steps, then calls `then`.
+    void stopTransfer(std::function<void()> then);
+
     QSize sizeHint() const override { return LayoutRenderer::screenSize; }
     QSize minimumSizeHint() const override { return LayoutRenderer::screenSize; }
+
+signals:
+    // A transfer started, ended or asked for a redraw: commands may change their state.
+    void transferStateChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    // Tab is a key of the template, not a move to the next widget.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
+    void repaintAfter(Repaint repaint);
+
     EditorSession& session_;
     UserMessages& messages_;
     LayoutRenderer renderer_;
@@ -50,6 +71,7 @@ private:
     VornDocTransfer documentTransfer_;
     EditingStateTransfer editingTransfer_;
     std::unique_ptr<TransferController> transfers_;
+    std::function<void()> afterStop_; // a stop asked for during a step
 };
 
 } // namespace vorn

@@ -20,7 +20,8 @@ EditorSession::EditorSession(SettingsStore& settings, UserMessages& messages,
                              EditorDialogs& dialogs, DocumentPlaces places)
     : messages_(messages)
     , dialogs_(dialogs)
-    , doc_(settings, messages, std::move(places)) {}
+    , doc_(settings, messages, std::move(places))
+    , selection_(doc_, editing_, messages) {}
 
 std::string EditorSession::windowTitle() const {
     return title_ + " - " + std::string(applicationTitle);
@@ -141,40 +142,17 @@ void EditorSession::switchModel(int modelId) {
     setTitle(doc_.documentTitle());
 }
 
-bool EditorSession::clickKeyAt(int x, int y) {
-    const KeyLayout& layout = doc_.layout();
-    for (int slot = 0; slot < layout.keyCount(); ++slot) {
-        const auto [sx, sy] = layout.slotPos()[slot];
-        const auto [w, h] = layout.slotSize()[slot];
-        if (x <= sx || x >= sx + w || y <= sy || y >= sy + h)
-            continue;
-        // The upper part of the VQ keyboards' L-shaped Enter key selects its lower part.
-        const bool vqEnter = doc_.modelId() < 2016 || doc_.modelId() > 2019;
-        if (vqEnter && slot == 28 && layout.keyCount() > 41)
-            slot = 41;
-        const int key = layout.slotKey()[slot];
-        if (key != editing_.selectedKey)
-            editing_.decimalDisplay = false;
-        editing_.selectedSlot = slot;
-        editing_.selectedKey = key;
-        editing_.highlightOnly(slot);
-        editing_.caretHome();
-        editing_.keyIsAscii[key] = isAsciiText(doc_.keyText[key]);
-        return true;
-    }
-    return false;
-}
-
 void EditorSession::initialUpdate() {
-    editing_.resetForInitialUpdate(doc_.layout().slotKey()[0]);
-    if (initialUpdateHook_)
-        initialUpdateHook_();
+    selection_.initialUpdate([this] {
+        if (initialUpdateHook_)
+            initialUpdateHook_();
+    });
     if (changedHook_)
         changedHook_();
 }
 
 void EditorSession::documentUpdate() {
-    editing_.resetForDocumentUpdate(doc_.layout().slotKey()[0]);
+    selection_.documentUpdated();
     if (changedHook_)
         changedHook_();
 }

@@ -2,6 +2,7 @@
 
 #include "document/VornDoc.h"
 #include "view/EditingState.h"
+#include "view/KeySelection.h"
 
 #include <functional>
 #include <optional>
@@ -28,6 +29,8 @@ public:
     const CVornDoc& doc() const { return doc_; }
     EditingState& editing() { return editing_; }
     const EditingState& editing() const { return editing_; }
+    // Selecting and typing into keys.
+    KeySelection& selection() { return selection_; }
 
     // The document's title, " - " and the application's title.
     std::string windowTitle() const;
@@ -58,10 +61,6 @@ public:
     // Exit or closing the window: asks to save a modified document; false to stay.
     bool canClose() { return saveModified(); }
 
-    // A click on the drawn keyboard: the key cap under the point is selected. False when no
-    // key cap is there.
-    bool clickKeyAt(int x, int y);
-
     // The question asked before a modified document is replaced or closed.
     std::string saveQuestion() const;
 
@@ -77,6 +76,7 @@ private:
     EditorDialogs& dialogs_;
     CVornDoc doc_;
     EditingState editing_;
+    KeySelection selection_;
     std::string path_;
     std::string title_{untitled};
     std::function<void()> initialUpdateHook_;

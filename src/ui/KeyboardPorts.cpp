@@ -2,9 +2,10 @@
 
 #include "device/DeviceFileChannel.h"
 #include "device/HidapiBackend.h"
+#include "device/InstantClock.h"
 #include "device/SimulatedDriver.h"
 #include "device/SimulatedKeyboard.h"
-#include "device/SystemClock.h"
+#include "ui/ResponsiveClock.h"
 
 namespace vorn {
 
@@ -23,7 +24,10 @@ bool KeyboardPorts::setUp(const KeyboardChoice& choice, std::string& error) {
         backend_ = std::make_unique<HidapiBackend>();
         channel_ = std::make_unique<DeviceFileChannel>();
     }
-    clock_ = std::make_unique<SystemClock>();
+    if (choice.simulatorMemoryFile && choice.instantWaits)
+        clock_ = std::make_unique<InstantClock>();
+    else
+        clock_ = std::make_unique<ResponsiveClock>();
     usb_ = std::make_unique<CUSBport>(*backend_, *clock_);
     kbio_ = std::make_unique<CKBIO>(*channel_);
     return true;

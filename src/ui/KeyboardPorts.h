@@ -17,10 +17,13 @@ namespace vorn {
 struct KeyboardChoice {
     std::optional<std::string> simulatorMemoryFile;
     bool driverPort = false;
+    // A simulated keyboard without the protocol's waits (tests).
+    bool instantWaits = false;
 };
 
 // The two transports the view keeps for its whole life, on real hardware or the simulator.
-// Waits are real in both cases: a simulated transfer is paced as a real one.
+// Waits are real in both cases (a simulated transfer is paced as a real one), and the window
+// goes on repainting while they last.
 class KeyboardPorts {
 public:
     // False, with the reason in `error`, when the simulator's memory file cannot be used.

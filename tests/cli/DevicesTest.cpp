@@ -25,7 +25,8 @@ TEST_F(Devices, SimulatedKeyboardIsListedAndAnswersWithoutCreatingItsFile) {
     const std::string memory = path("kb.mem");
     const Result r = run({"devices", "--simulate", memory});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, "sim:hidraw0\tVQ5040U Simulated\tVorn simulator\n");
+    EXPECT_EQ(r.out, "sim:hidraw0\tVQ5040U Simulated\tVorn simulator\n"
+                     "keyboard\tsim:hidraw0\tVQ5040U Simulated\n");
     EXPECT_EQ(r.err, "The keyboard answers at sim:hidraw0.\n");
     EXPECT_FALSE(fs::exists(memory)); // created on the first write only
 }

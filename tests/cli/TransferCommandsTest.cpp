@@ -295,7 +295,7 @@ TEST_F(TransferCommands, HelpNamesEveryFault) {
         const Result r = run({command, "--help"});
         EXPECT_EQ(r.status, 0);
         for (const char* fault : {"read-fail:P:K", "bad-check:P:K", "write-fail:P:K", "no-ack:P:K",
-                                  "unplug-after:P", "no-keyboard", "driver-status"})
+                                  "keep-wrong:P", "unplug-after:P", "no-keyboard", "driver-status"})
             EXPECT_NE(r.out.find(fault), std::string::npos) << fault;
     }
 }

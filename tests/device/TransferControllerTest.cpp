@@ -549,3 +549,34 @@ TEST(OnTimer, OtherTimerIdsAreNotHandled) {
 
 } // namespace
 } // namespace vorn
+
+namespace vorn {
+namespace {
+
+// Closing the window mid-transfer: the transfer ends between ticks, its port closed, a driver
+// write's end sent, and the document kept.
+TEST_P(BothPorts, CancelledTransferEndsCleanly) {
+    for (const Direction direction : {Direction::read, Direction::write}) {
+        Rig rig(GetParam());
+        rig.setDocumentTexts(sampleTexts());
+        rig.command(direction);
+        for (int tick = 0; tick < 10; ++tick)
+            ASSERT_TRUE(rig.transfer.OnTimer(rig.host.timer));
+        rig.transfer.CancelTransfer();
+        EXPECT_FALSE(rig.transfer.transferActive());
+        EXPECT_EQ(rig.host.timer, 0);
+        EXPECT_EQ(rig.transfer.outcome(), TransferOutcome::aborted);
+        EXPECT_TRUE(rig.host.logged("destroy"));
+        EXPECT_FALSE(rig.usb.isOpen());
+        EXPECT_EQ(rig.keyboard.openHandles(), 0u);
+        const bool driverWrite = GetParam() == Port::driver && direction == Direction::write;
+        EXPECT_EQ(rig.driver.endWrites(), driverWrite ? 1 : 0);
+        EXPECT_EQ(rig.doc.keyText, sampleTexts());
+        EXPECT_TRUE(rig.host.messages.empty());
+        rig.transfer.CancelTransfer(); // nothing running: nothing happens
+        EXPECT_EQ(rig.driver.endWrites(), driverWrite ? 1 : 0);
+    }
+}
+
+} // namespace
+} // namespace vorn

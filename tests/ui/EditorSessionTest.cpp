@@ -181,12 +181,12 @@ TEST(EditorSession, ClickSelectsAKeyAndTheEnterKeysUpperPartSelectsItsLowerPart)
     ASSERT_TRUE(f.session->start(std::nullopt, 2014));
     const KeyLayout& layout = f.session->doc().layout();
     const auto [ux, uy] = layout.slotPos()[28];
-    ASSERT_TRUE(f.session->clickKeyAt(ux + 5, uy + 5));
+    ASSERT_EQ(f.session->selection().mouseDown(ux + 5, uy + 5), Repaint::view);
     EXPECT_EQ(f.session->editing().selectedSlot, 41);
     EXPECT_TRUE(f.session->editing().slotHighlight[41]);
     EXPECT_FALSE(f.session->editing().slotHighlight[0]);
     const auto [x0, y0] = layout.slotPos()[0];
-    EXPECT_FALSE(f.session->clickKeyAt(x0, y0)); // on the edge: no key
+    EXPECT_EQ(f.session->selection().mouseDown(x0, y0), Repaint::nothing); // on the edge
 }
 
 } // namespace

@@ -85,10 +85,10 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  Switch ASCII Display mode | Switch ASCII display mode | Display mode (disabled)",
         "  Select Scan Code | Enter scan code from list | Enter Scan code (disabled)",
         "&Configuration",
-        "  &Read From KB | Read data from keyboard | Read data (disabled)",
-        "  &Write Into KB | Write data into keyboard | Write data (disabled)",
-        "  Config &KB Properties | Config KB properties | Config KB (disabled)",
-        "  Config &MR properties | Config MR properties | Config MR (disabled)",
+        "  &Read From KB | Read data from keyboard | Read data",
+        "  &Write Into KB | Write data into keyboard | Write data",
+        "  Config &KB Properties | Config KB properties | Config KB",
+        "  Config &MR properties | Config MR properties | Config MR",
         "T&esting",
         "  Keyboard Output |  | Keyboard Output (disabled)",
         "&View",
@@ -141,6 +141,7 @@ TEST(MainFrame, KeyboardMenuChecksTheCurrentModelOnly) {
     f.frame.action(32823)->trigger();
     EXPECT_EQ(checked(), QStringList({"TR4060"}));
     EXPECT_EQ(f.frame.windowTitle(), "Template : TR4060 - Orvane  Programmable Keyboard");
+    EXPECT_FALSE(f.frame.action(32810)->isEnabled()); // no card reader on this model
     f.dialogs.confirmModel = false;
     f.frame.action(32826)->trigger();
     EXPECT_EQ(checked(), QStringList({"TR4060"}));

@@ -1,0 +1,14 @@
+#include "ui/ResponsiveClock.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace vorn {
+
+void ResponsiveClock::wait(std::chrono::milliseconds duration) {
+    QEventLoop loop;
+    QTimer::singleShot(duration, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+} // namespace vorn
