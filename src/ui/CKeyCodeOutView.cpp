@@ -147,7 +147,7 @@ bool CKeyCodeOutView::handleKeyEvent(QEvent* event) {
     if (const std::optional<KeyEvent> key = KeyEventTranslator::translate(*keyEvent)) {
         if (event->type() == QEvent::KeyPress)
             keyDown(*key);
-        else if (!keyEvent->isAutoRepeat())
+        else
             keyUp(*key);
     }
     return true;

@@ -23,7 +23,8 @@ void KeyCodeTranscript::keyDown(const KeyEvent& key) {
 }
 
 void KeyCodeTranscript::keyUp(const KeyEvent& key) {
-    keyUp(keyUpFlags(key));
+    if (!key.repeat) // the release that comes with an auto-repeat is no release
+        keyUp(keyUpFlags(key));
 }
 
 } // namespace vorn

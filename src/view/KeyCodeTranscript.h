@@ -21,7 +21,8 @@ public:
     void keyDown(int virtualKey, int keyFlags, bool capsLock);
     // A key release: a Shift key going up ends the shift.
     void keyUp(int keyFlags);
-    // The same for a key event; keys the platform keeps for the menu bar add nothing.
+    // The same for a key event; keys the platform keeps for the menu bar add nothing, and the
+    // release that comes with an auto-repeat releases nothing.
     void keyDown(const KeyEvent& key);
     void keyUp(const KeyEvent& key);
 

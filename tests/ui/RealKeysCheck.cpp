@@ -31,7 +31,7 @@ protected:
     }
     void keyReleaseEvent(QKeyEvent* event) override {
         const auto key = KeyEventTranslator::translate(*event);
-        if (key && test->active() && !event->isAutoRepeat())
+        if (key && test->active())
             test->keyUp(*key);
     }
 };

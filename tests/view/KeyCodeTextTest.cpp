@@ -201,6 +201,16 @@ TEST(KeyCodeTranscript, AltCombinationsBelongToTheMenuBar) {
     EXPECT_EQ(transcript.text(), "");
 }
 
+TEST(KeyCodeTranscript, AutoRepeatReleaseKeepsTheShift) {
+    KeyCodeTranscript transcript;
+    KeyEvent shift = namedKey("Shift");
+    transcript.keyDown(shift);
+    shift.repeat = true;
+    transcript.keyUp(shift);
+    transcript.keyDown(namedKey("q"));
+    EXPECT_EQ(transcript.text(), ", [Shift]Q");
+}
+
 TEST(KeyCodeTranscript, ClearKeepsTheShift) {
     KeyCodeTranscript transcript;
     transcript.keyDown(namedKey("Shift"));
