@@ -95,37 +95,25 @@ EditRepaint KeyEditCommands::setScanMode() {
 }
 
 EditRepaint KeyEditCommands::insertCaps() {
-    document_.setModifiedFlag();
-    insert("[Caps]");
-    decimalCaretHome();
-    return markKeyChanged();
+    return insertWord("[Caps]", CaretAfter::home);
 }
 
 EditRepaint KeyEditCommands::insertDelay() {
     const std::optional<int> tenths = dialogs_.askDelayTime();
     if (!tenths)
         return EditRepaint::nothing;
-    document_.setModifiedFlag();
-    insert("[Delay" + std::to_string(*tenths) + "]");
-    decimalCaretHome();
-    return markKeyChanged();
+    return insertWord("[Delay" + std::to_string(*tenths) + "]", CaretAfter::home);
 }
 
 EditRepaint KeyEditCommands::insertSeparator() {
-    document_.setModifiedFlag();
-    insert("[Separator]");
-    decimalCaretHome();
-    return markKeyChanged();
+    return insertWord("[Separator]", CaretAfter::home);
 }
 
 EditRepaint KeyEditCommands::insertShiftLevel() {
     const std::optional<int> level = dialogs_.askShiftLevel();
     if (!level)
         return EditRepaint::nothing;
-    document_.setModifiedFlag();
-    insert("[ShiftLevel" + std::to_string(*level) + "]");
-    followCaretIndex();
-    return markKeyChanged();
+    return insertWord("[ShiftLevel" + std::to_string(*level) + "]", CaretAfter::word);
 }
 
 EditRepaint KeyEditCommands::enterAsciiCode() {
@@ -156,10 +144,7 @@ EditRepaint KeyEditCommands::selectScanCode() {
     const std::optional<std::string> word = dialogs_.askScanCode();
     if (!word)
         return EditRepaint::nothing;
-    document_.setModifiedFlag();
-    insert(*word);
-    followCaretIndex();
-    return markKeyChanged();
+    return insertWord(*word, CaretAfter::word);
 }
 
 std::string& KeyEditCommands::selectedText() {
@@ -231,6 +216,16 @@ void KeyEditCommands::followCaretIndex() {
     }
     state_.caretDisplayIndex = index;
     state_.caretColumn = std::min(state_.caretColumn, index);
+}
+
+EditRepaint KeyEditCommands::insertWord(std::string_view word, CaretAfter after) {
+    document_.setModifiedFlag();
+    insert(word);
+    if (after == CaretAfter::home)
+        decimalCaretHome();
+    else
+        followCaretIndex();
+    return markKeyChanged();
 }
 
 EditRepaint KeyEditCommands::markKeyChanged() {

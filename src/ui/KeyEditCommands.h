@@ -61,6 +61,11 @@ private:
     void insertInDecimalDisplay(char code);
     // The display caret to the token the caret index stands before.
     void followCaretIndex();
+    // Where the caret goes after a key word: in the decimal display to the start (home) or
+    // behind the word (word); in the normal display always behind the word.
+    enum class CaretAfter { home, word };
+    // Sets the modified flag, inserts the word and marks the key changed.
+    EditRepaint insertWord(std::string_view word, CaretAfter after);
     // Marks the key changed (step A); the whole view repaints.
     EditRepaint markKeyChanged();
     // In the decimal display, back to the start (step B).
