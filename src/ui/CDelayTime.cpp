@@ -1,0 +1,9 @@
+#include "ui/CDelayTime.h"
+
+namespace vorn {
+
+CDelayTime::CDelayTime(QWidget* parent)
+    : CSpinValueDialog({"Put Delay Time", "Time:", " x 0.1 second", minimum, maximum, minimum},
+                       parent) {}
+
+} // namespace vorn

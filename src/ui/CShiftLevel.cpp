@@ -1,0 +1,9 @@
+#include "ui/CShiftLevel.h"
+
+namespace vorn {
+
+CShiftLevel::CShiftLevel(QWidget* parent)
+    : CSpinValueDialog({"Put Shift Level Code", "Level No:", "(1--9)", minimum, maximum, minimum},
+                       parent) {}
+
+} // namespace vorn
