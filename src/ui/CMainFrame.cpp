@@ -26,11 +26,6 @@ namespace {
 
 using namespace commandIds;
 
-// Commands that other parts of the editor bring; shown, but not yet to be used.
-constexpr std::array laterCommands{
-    clearKey,  asciiMode,   scanMode, capsCode, delayTime, levelSeparator, shiftLevel,
-    asciiCode, displayMode, scanCode, configKb, configMr,  keyboardOutput};
-
 // Shortcuts besides the menus' own: Load answers Ctrl+O as well.
 std::map<int, QList<QKeySequence>> boundShortcuts() {
     return {{newTemplate, {QKeySequence("Ctrl+N")}},
@@ -78,6 +73,7 @@ CMainFrame::CMainFrame(EditorSession& session, UserMessages& messages, QWidget* 
     connectCommands();
     qApp->installEventFilter(this);
     session_.setChangedHook([this] { followSession(); });
+    session_.setDocumentUpdateHook([this] { view_->hideOutputTest(); });
     followSession();
 }
 
@@ -100,8 +96,6 @@ void CMainFrame::createActions() {
             action->setShortcuts(bound->second);
         actions_[command.id] = action;
     }
-    for (const int id : laterCommands)
-        actions_[id]->setEnabled(false);
     for (const KeyboardModel& model : keyboardModels())
         actions_[model.menuCommand]->setCheckable(true);
     actions_[viewToolbar]->setCheckable(true);
@@ -185,7 +179,10 @@ void CMainFrame::connectCommands() {
     on(configMr, [this] { runCardReaderProperties(session_.doc(), messages_, this); });
     on(readFromKb, [this] { view_->readFromKeyboard(); });
     on(writeIntoKb, [this] { view_->writeIntoKeyboard(); });
-    connect(view_, &CVornView::transferStateChanged, this, &CMainFrame::followTransfer);
+    connect(view_, &CVornView::stateChanged, this, &CMainFrame::followTransfer);
+    for (const int id : KeyEditCommands::allIds())
+        on(id, [this, id] { view_->runEditCommand(id); });
+    on(keyboardOutput, [this] { view_->showOutputTest(); });
     on(viewToolbar, [this](bool shown) { toolBar_->setVisible(shown); });
     on(viewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
     on(about, [this] { CAboutDlg(this).exec(); });
@@ -207,6 +204,8 @@ void CMainFrame::followTransfer() {
     const bool active = view_->transferActive();
     actions_[configKb]->setEnabled(keyboardPropertiesEnabled(session_.doc(), active));
     actions_[configMr]->setEnabled(cardReaderPropertiesEnabled(session_.doc(), active));
+    for (const int id : KeyEditCommands::allIds())
+        actions_[id]->setEnabled(view_->editCommandEnabled(id));
 }
 
 // A running transfer is ended cleanly first, when the user agrees; then the template's own

@@ -1,5 +1,6 @@
 #include "ui/CVornView.h"
 
+#include "ui/CKeyCodeOutView.h"
 #include "ui/EditorSession.h"
 #include "ui/KeyEventTranslator.h"
 
@@ -16,7 +17,10 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     , messages_(messages)
     , host_(this)
     , documentTransfer_(session.doc())
-    , editingTransfer_(session.editing()) {
+    , editingTransfer_(session.editing())
+    , keyEditDialogs_(messages, this)
+    , keyEdit_(session.doc(), session.editing(), messages, keyEditDialogs_)
+    , outputTest_(new CKeyCodeOutView(this)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     auto* bar = new QProgressBar(this);
@@ -26,7 +30,7 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     host_.setProgressBar(bar);
     host_.setRedraw([this] {
         update();
-        emit transferStateChanged();
+        emit stateChanged();
     });
     host_.setPercentShown([this] { repaint(QRect(460, 380, 13 * LayoutRenderer::cellWidth, 16)); });
     host_.setTick([this](int id) {
@@ -45,14 +49,14 @@ void CVornView::readFromKeyboard() {
     if (transfers_)
         transfers_->ReadFromKB();
     update();
-    emit transferStateChanged();
+    emit stateChanged();
 }
 
 void CVornView::writeIntoKeyboard() {
     if (transfers_)
         transfers_->WriteIntoKB();
     update();
-    emit transferStateChanged();
+    emit stateChanged();
 }
 
 void CVornView::stopTransfer(std::function<void()> then) {
@@ -103,16 +107,56 @@ void CVornView::mousePressEvent(QMouseEvent* event) {
         return;
     const QPoint at = event->position().toPoint();
     repaintAfter(session_.selection().mouseDown(at.x(), at.y()));
+    emit stateChanged();
 }
 
 void CVornView::keyPressEvent(QKeyEvent* event) {
-    if (const auto key = KeyEventTranslator::translate(*event))
-        repaintAfter(session_.selection().keyDown(*key));
+    const auto key = KeyEventTranslator::translate(*event);
+    if (!key)
+        return;
+    if (outputTest_->active()) {
+        outputTest_->keyDown(*key);
+        return;
+    }
+    repaintAfter(session_.selection().keyDown(*key));
+    emit stateChanged();
 }
 
 void CVornView::keyReleaseEvent(QKeyEvent* event) {
-    if (const auto key = KeyEventTranslator::translate(*event))
-        repaintAfter(session_.selection().keyUp(*key));
+    const auto key = KeyEventTranslator::translate(*event);
+    if (!key)
+        return;
+    if (outputTest_->active()) {
+        outputTest_->keyUp(*key);
+        return;
+    }
+    repaintAfter(session_.selection().keyUp(*key));
+}
+
+void CVornView::runEditCommand(int commandId) {
+    switch (keyEdit_.run(commandId)) {
+    case EditRepaint::view: update(); break;
+    case EditRepaint::keyTextLine:
+        update(QRect(
+            QPoint(KeyEditCommands::keyTextLineLeft, KeyEditCommands::keyTextLineTop),
+            QPoint(KeyEditCommands::keyTextLineRight - 1, KeyEditCommands::keyTextLineBottom - 1)));
+        break;
+    case EditRepaint::nothing: break;
+    }
+    emit stateChanged();
+}
+
+bool CVornView::editCommandEnabled(int commandId) const {
+    const int portKind = transfers_ ? transfers_->portKind() : TransferController::noPort;
+    return keyEdit_.isEnabled(commandId, portKind);
+}
+
+void CVornView::showOutputTest() {
+    outputTest_->showTest();
+}
+
+void CVornView::hideOutputTest() {
+    outputTest_->hideTest();
 }
 
 void CVornView::repaintAfter(Repaint repaint) {

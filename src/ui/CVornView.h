@@ -2,7 +2,9 @@
 
 #include "device/TransferController.h"
 #include "device/VornDocTransfer.h"
+#include "ui/KeyEditCommands.h"
 #include "ui/KeyboardPorts.h"
+#include "ui/WindowKeyEditDialogs.h"
 #include "ui/WindowTransferHost.h"
 #include "view/EditingStateTransfer.h"
 #include "view/KeySelection.h"
@@ -14,6 +16,7 @@
 
 namespace vorn {
 
+class CKeyCodeOutView;
 class EditorSession;
 class UserMessages;
 
@@ -40,6 +43,12 @@ public:
     void readFromKeyboard();
     void writeIntoKeyboard();
     bool transferActive() const { return transfers_ && transfers_->transferActive(); }
+    // The Key Edit commands (ids of the Key Edit menu) and whether one is available now.
+    void runEditCommand(int commandId);
+    bool editCommandEnabled(int commandId) const;
+    // "Keyboard Output": the output test over the layout; it takes the keys while shown.
+    void showOutputTest();
+    void hideOutputTest();
     // Every transfer timer ticks at `interval` instead of its own (tests); zero for their own.
     void setTickInterval(std::chrono::milliseconds interval) { host_.setTickInterval(interval); }
     // Ends a running transfer cleanly, between two of its steps, then calls `then`.
@@ -49,8 +58,8 @@ public:
     QSize minimumSizeHint() const override { return LayoutRenderer::screenSize; }
 
 signals:
-    // A transfer started, ended or asked for a redraw: commands may change their state.
-    void transferStateChanged();
+    // A key, a click, a command or a transfer changed what the commands may do.
+    void stateChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +81,9 @@ private:
     EditingStateTransfer editingTransfer_;
     std::unique_ptr<TransferController> transfers_;
     std::function<void()> afterStop_; // a stop asked for during a step
+    WindowKeyEditDialogs keyEditDialogs_;
+    KeyEditCommands keyEdit_;
+    CKeyCodeOutView* outputTest_;
 };
 
 } // namespace vorn

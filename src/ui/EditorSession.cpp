@@ -147,12 +147,16 @@ void EditorSession::initialUpdate() {
         if (initialUpdateHook_)
             initialUpdateHook_();
     });
+    if (documentUpdateHook_)
+        documentUpdateHook_();
     if (changedHook_)
         changedHook_();
 }
 
 void EditorSession::documentUpdate() {
     selection_.documentUpdated();
+    if (documentUpdateHook_)
+        documentUpdateHook_();
     if (changedHook_)
         changedHook_();
 }

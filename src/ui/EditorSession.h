@@ -39,6 +39,11 @@ public:
 
     // Runs at every initial update (start, New, Load): the view detects the keyboard there.
     void setInitialUpdateHook(std::function<void()> hook) { initialUpdateHook_ = std::move(hook); }
+    // Runs after every initial and document update (new template, load, model switch, text
+    // import, Load Default).
+    void setDocumentUpdateHook(std::function<void()> hook) {
+        documentUpdateHook_ = std::move(hook);
+    }
     // Runs after every document update and title change, so the window can follow.
     void setChangedHook(std::function<void()> hook) { changedHook_ = std::move(hook); }
 
@@ -81,6 +86,7 @@ private:
     std::string title_{untitled};
     std::function<void()> initialUpdateHook_;
     std::function<void()> changedHook_;
+    std::function<void()> documentUpdateHook_;
 };
 
 } // namespace vorn

@@ -74,15 +74,13 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "&Key Edit",
         "  &Clear Current Key | Clear current key content | Clear Key (disabled)",
         "  Set &ASCII Mode | Set key to ASCII code mode | ASCII code mode (disabled)",
-        "  Set &ScanCode Mode | Set key to scan code mode | Scan code mode (disabled)",
-        "  Insert &Caps Code | Insert a Caps function code | Insert caps code (disabled)",
-        "  Insert &Delay Time | Insert inter-string delay time function code | Insert Delay time "
-        "(disabled)",
-        "  Enter &Level Separator | Enter level-separator function code | Enter Level separator "
-        "(disabled)",
-        "  Enter &Shift Level code | Enter multi-level function code | Multi-level code (disabled)",
-        "  &Enter ASCII Code | Enter ASCII code as decimal | Enter ASCII code (disabled)",
-        "  Switch ASCII Display mode | Switch ASCII display mode | Display mode (disabled)",
+        "  Set &ScanCode Mode | Set key to scan code mode | Scan code mode",
+        "  Insert &Caps Code | Insert a Caps function code | Insert caps code",
+        "  Insert &Delay Time | Insert inter-string delay time function code | Insert Delay time",
+        "  Enter &Level Separator | Enter level-separator function code | Enter Level separator",
+        "  Enter &Shift Level code | Enter multi-level function code | Multi-level code",
+        "  &Enter ASCII Code | Enter ASCII code as decimal | Enter ASCII code",
+        "  Switch ASCII Display mode | Switch ASCII display mode | Display mode",
         "  Select Scan Code | Enter scan code from list | Enter Scan code (disabled)",
         "&Configuration",
         "  &Read From KB | Read data from keyboard | Read data",
@@ -90,7 +88,7 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  Config &KB Properties | Config KB properties | Config KB",
         "  Config &MR properties | Config MR properties | Config MR",
         "T&esting",
-        "  Keyboard Output |  | Keyboard Output (disabled)",
+        "  Keyboard Output |  | Keyboard Output",
         "&View",
         "  &Toolbar | Show or hide the toolbar | Toggle ToolBar",
         "  &Status Bar | Show or hide the status bar | Toggle StatusBar",
@@ -98,7 +96,8 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  &About Vorn... | Display program information, version number and copyright | About",
         "  Key Word &List | Special Function Key Word Table | Key Word",
     };
-    EXPECT_EQ(menuLines(*f.frame.menuBar()), expected);
+    EXPECT_EQ(menuLines(*f.frame.menuBar()).join('\n').toStdString(),
+              expected.join('\n').toStdString());
 }
 
 TEST(MainFrame, ToolbarButtonsInOrder) {
@@ -228,6 +227,27 @@ TEST(Dialogs, KeyWordList) {
     if (!shown.endsWith('\n'))
         shown += '\n';
     EXPECT_EQ(shown.toStdString(), text);
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+// The Key Edit commands follow the selected key, and run through the view.
+TEST(MainFrame, KeyEditCommandsFollowTheSelectedKey) {
+    FrameFixture f;
+    const int key = f.session->editing().selectedKey;
+    EXPECT_FALSE(f.frame.action(commandIds::clearKey)->isEnabled());
+    EXPECT_TRUE(f.frame.action(commandIds::shiftLevel)->isEnabled());
+    f.frame.action(commandIds::capsCode)->trigger();
+    EXPECT_EQ(f.session->doc().keyText[key], "[Caps]");
+    EXPECT_TRUE(f.frame.action(commandIds::clearKey)->isEnabled());
+    EXPECT_FALSE(f.frame.action(commandIds::shiftLevel)->isEnabled());
+    f.frame.action(commandIds::clearKey)->trigger();
+    EXPECT_EQ(f.session->doc().keyText[key], "");
+    EXPECT_FALSE(f.frame.action(commandIds::clearKey)->isEnabled());
 }
 
 } // namespace
