@@ -1,0 +1,86 @@
+// From a key event delivered to the view to the repainted view, on the largest model (176
+// keys, all filled): the typing rules, then the whole screen drawn again.
+#include "document/SettingsStore.h"
+#include "document/UserMessages.h"
+#include "ui/CMainFrame.h"
+#include "ui/CVornView.h"
+#include "ui/EditorDialogs.h"
+#include "ui/EditorSession.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class NoMessages : public vorn::UserMessages {
+public:
+    void showMessage(std::string_view) override {}
+    bool askYesNo(std::string_view) override { return false; }
+};
+
+class NoDialogs : public vorn::EditorDialogs {
+public:
+    std::optional<std::string> chooseTemplateToLoad() override { return {}; }
+    std::optional<std::string> chooseTemplateToSave(const std::string&) override { return {}; }
+    std::optional<std::string> chooseTextFile(bool) override { return {}; }
+    bool confirmModelSwitch() override { return false; }
+};
+
+struct PaintCounter : QObject {
+    explicit PaintCounter(int& count)
+        : count_(count) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        count_ += event->type() == QEvent::Paint;
+        return false;
+    }
+    int& count_;
+};
+
+void keyToRepaint(benchmark::State& state) {
+    QTemporaryDir folder;
+    vorn::SettingsStore settings;
+    NoMessages messages;
+    NoDialogs dialogs;
+    vorn::EditorSession session(settings, messages, dialogs,
+                                vorn::DocumentPlaces{folder.path().toStdString(), {}});
+    vorn::CMainFrame frame(session, messages);
+    std::string error;
+    frame.view()->connectKeyboard(
+        vorn::KeyboardChoice{folder.filePath("kb.mem").toStdString(), false, true}, error);
+    session.start(std::nullopt, 2018);
+    for (std::string& text : session.doc().keyText)
+        text = "abc";
+    frame.show();
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    int paints = 0;
+    PaintCounter counter(paints);
+    frame.view()->installEventFilter(&counter);
+    // "a" and Backspace as X11 delivers them (Linux codes 30 and 14, plus 8).
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0x61, 0, "a");
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, 22, 0, 0, "\b");
+    bool typeLetter = true;
+    for (auto _ : state) {
+        QApplication::sendEvent(frame.view(), typeLetter ? &letter : &backspace);
+        frame.view()->repaint();
+        typeLetter = !typeLetter;
+    }
+    if (paints < static_cast<int>(state.iterations()))
+        state.SkipWithError("the view was not repainted for every key");
+}
+BENCHMARK(keyToRepaint)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
