@@ -66,11 +66,12 @@ public:
 
 private:
     void put(char c) {
-        if (size_ == buffer_.size())
+        if (size_ == buffer_.size()) [[unlikely]]
             grow();
         buffer_[size_++] = c;
     }
-    void grow() { buffer_.resize(2 * buffer_.size()); }
+    // Out of line, so that put() stays small enough to inline.
+    [[gnu::noinline]] void grow() { buffer_.resize(2 * buffer_.size()); }
     void put(std::uint8_t b) { put(static_cast<char>(b)); }
 
     bool closeFunctionWord(std::string_view word) {
