@@ -2,6 +2,8 @@
 
 #include "image/KeyWords.h"
 
+#include <array>
+
 namespace vorn {
 
 namespace {
@@ -26,10 +28,22 @@ private:
     std::size_t& pos_;
 };
 
-void appendDelay(std::string& text, int value) {
-    text += functionWords::delayPrefix;
-    text += std::to_string(value);
+// Appends "PREFIXN]" with N in decimal (0 to 255), without a temporary string.
+void appendNumberWord(std::string& text, std::string_view prefix, int value) {
+    std::array<char, 3> digits{};
+    std::size_t count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0 && count < digits.size());
+    text += prefix;
+    while (count > 0)
+        text += digits[--count];
     text += ']';
+}
+
+void appendDelay(std::string& text, int value) {
+    appendNumberWord(text, functionWords::delayPrefix, value);
 }
 
 // The bytes an ASCII record does not hold as themselves.

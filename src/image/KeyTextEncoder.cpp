@@ -3,8 +3,6 @@
 #include "image/KeyTextWalker.h"
 #include "image/KeyWords.h"
 
-#include <algorithm>
-
 namespace vorn {
 
 namespace {
@@ -146,14 +144,9 @@ public:
 };
 
 // Stores a record's content bytes at `pos`, skipping 0x00 bytes, up to `limit`; returns the
-// position after them.
+// position after them. Records are short: a byte loop beats a check-then-copy.
 std::size_t storeContent(TemplateImage& image, std::size_t pos, std::size_t limit,
                          std::string_view bytes) {
-    const std::string_view fitting = bytes.substr(0, limit - pos);
-    if (std::none_of(fitting.begin(), fitting.end(), [](char c) { return c == 0; })) {
-        std::copy(fitting.begin(), fitting.end(), image.begin() + pos);
-        return pos + fitting.size();
-    }
     for (const char c : bytes) {
         if (pos >= limit)
             break;
