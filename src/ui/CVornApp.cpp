@@ -31,10 +31,6 @@ std::vector<std::string> argumentsOf(int argc, char** argv) {
     return {argv + std::min(argc, 1), argv + argc};
 }
 
-EditorOptions parseOptions(int argc, char** argv) {
-    return EditorOptions::parse(argumentsOf(argc, argv), std::getenv("VORN_SIMULATE"));
-}
-
 } // namespace
 
 CVornApp::CVornApp(int& argc, char** argv)
@@ -51,8 +47,11 @@ void CVornApp::quietQtMessages() {
         qInstallMessageHandler(quietMessageHandler);
 }
 
-std::optional<int> CVornApp::answerWithoutWindow(int argc, char** argv) {
-    const EditorOptions options = parseOptions(argc, argv);
+EditorOptions CVornApp::parseCommandLine(int argc, char** argv) {
+    return EditorOptions::parse(argumentsOf(argc, argv), std::getenv("VORN_SIMULATE"));
+}
+
+std::optional<int> CVornApp::answerWithoutWindow(const EditorOptions& options) {
     if (!options.error.empty()) {
         std::cerr << "vorn: " << options.error << "\nTry 'vorn --help'.\n";
         return exitUsage;
@@ -72,14 +71,7 @@ std::optional<int> CVornApp::answerWithoutWindow(int argc, char** argv) {
     return std::nullopt;
 }
 
-int CVornApp::run() {
-    std::vector<std::string> arguments;
-    for (const QString& argument : QCoreApplication::arguments())
-        arguments.push_back(argument.toLocal8Bit().toStdString());
-    arguments.erase(arguments.begin());
-    const EditorOptions options = EditorOptions::parse(arguments, std::getenv("VORN_SIMULATE"));
-    if (!options.error.empty() || options.help || options.version)
-        return exitUsage; // answered before the application was made
+int CVornApp::run(const EditorOptions& options) {
 
     const bool screenshot = options.screenshot.has_value();
     ConsoleMessages consoleMessages(std::cerr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/EditorOptions.h"
+
 #include <QApplication>
 #include <optional>
 
@@ -14,13 +16,15 @@ public:
 
     // Qt's own diagnostics go nowhere unless VORN_DEBUG is set; call before construction.
     static void quietQtMessages();
+    // The command line, VORN_SIMULATE included.
+    static EditorOptions parseCommandLine(int argc, char** argv);
     // What needs no window (help, version, usage errors) is answered before the application
     // exists, so it works without a display: the exit status then, else nothing. A screenshot
     // without a display is drawn offscreen.
-    static std::optional<int> answerWithoutWindow(int argc, char** argv);
+    static std::optional<int> answerWithoutWindow(const EditorOptions& options);
 
     // The exit status: 0 success, 2 usage error or a file that cannot be used.
-    int run();
+    int run(const EditorOptions& options);
 };
 
 } // namespace vorn

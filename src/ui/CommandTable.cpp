@@ -1,5 +1,7 @@
 #include "ui/CommandTable.h"
 
+#include "document/KeyboardModels.h"
+
 #include <algorithm>
 #include <array>
 
@@ -68,7 +70,13 @@ constexpr std::array commands{
 constexpr std::array templateMenu{newTemplate, loadTemplate, saveTemplate, saveTemplateAs,
                                   separator,   loadDefault,  separator,    importText,
                                   exportText,  separator,    exitApp};
-constexpr std::array keyboardMenu{32818, 32819, 32811, 32823, 32821, 32822, 32826};
+// The models' commands in the order of the model catalog's menu column.
+const std::array<int, 7> keyboardMenu = [] {
+    std::array<int, 7> ids{};
+    for (const KeyboardModel& model : keyboardModels())
+        ids.at(static_cast<std::size_t>(model.menuOrder - 1)) = model.menuCommand;
+    return ids;
+}();
 constexpr std::array keyEditMenu{clearKey,       asciiMode,  scanMode,  capsCode,    delayTime,
                                  levelSeparator, shiftLevel, asciiCode, displayMode, scanCode};
 constexpr std::array configurationMenu{readFromKb, writeIntoKb, configKb, configMr};
@@ -76,7 +84,7 @@ constexpr std::array testingMenu{keyboardOutput};
 constexpr std::array viewMenu{viewToolbar, viewStatusBar};
 constexpr std::array helpMenu{about, keyWordList};
 
-constexpr std::array menus{
+const std::array menus{
     MenuInfo{"&Template", templateMenu}, MenuInfo{"Key&board", keyboardMenu},
     MenuInfo{"&Key Edit", keyEditMenu},  MenuInfo{"&Configuration", configurationMenu},
     MenuInfo{"T&esting", testingMenu},   MenuInfo{"&View", viewMenu},

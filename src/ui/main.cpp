@@ -2,8 +2,9 @@
 
 int main(int argc, char** argv) {
     vorn::CVornApp::quietQtMessages();
-    if (const auto status = vorn::CVornApp::answerWithoutWindow(argc, argv))
+    const vorn::EditorOptions options = vorn::CVornApp::parseCommandLine(argc, argv);
+    if (const auto status = vorn::CVornApp::answerWithoutWindow(options))
         return *status;
     vorn::CVornApp app(argc, argv);
-    return app.run();
+    return app.run(options);
 }

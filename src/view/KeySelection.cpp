@@ -11,9 +11,6 @@ namespace vorn {
 
 namespace {
 
-// The lower part of the L-shaped Enter key, which a click on its upper part selects.
-constexpr int enterLowerSlot = 41;
-
 bool isShiftKey(const KeyEvent& key) {
     return !key.extended &&
            (key.scanCode == scanCodes::leftShift || key.scanCode == scanCodes::rightShift);

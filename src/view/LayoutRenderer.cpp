@@ -62,17 +62,10 @@ QFont loadFont() {
     return font;
 }
 
-bool hasCompositeEnter(int modelId) {
-    return modelId < 2016 || modelId > 2019;
-}
-
 // Where the lower part's top edge of the L-shaped Enter key starts, from its right end.
 int enterTopIndent(int modelId) {
     return modelId >= 2013 && modelId <= 2015 ? 40 : 38;
 }
-
-constexpr int enterUpper = 28;
-constexpr int enterLower = 41;
 
 } // namespace
 
@@ -230,7 +223,9 @@ void LayoutRenderer::drawKeyCaps(Context& context, const CVornDoc& doc,
     QPainter& painter = context.painter;
     const KeyLayout& layout = doc.layout();
     const int modelId = doc.modelId();
-    const bool composite = hasCompositeEnter(modelId) && layout.keyCount() > enterLower;
+    // The L-shaped Enter key: its upper part, none on models without one.
+    const int enterUpper = modelGeometry(modelId).enterUpperSlot;
+    const bool composite = enterUpper >= 0;
     context.textBackground = background;
 
     for (int s = 0; s < layout.keyCount(); ++s) {
@@ -238,7 +233,8 @@ void LayoutRenderer::drawKeyCaps(Context& context, const CVornDoc& doc,
         const auto [w, h] = layout.slotSize()[s];
         const bool highlighted = state.slotHighlight[s];
 
-        const int topFrom = composite && s == enterLower ? x + w - enterTopIndent(modelId) : x + w;
+        const int topFrom =
+            composite && s == enterLowerSlot ? x + w - enterTopIndent(modelId) : x + w;
         painter.setPen(highlighted ? thickPen : whitePen);
         painter.drawPolyline(QPolygon({QPoint(topFrom, y), QPoint(x, y), QPoint(x, y + h)}));
 
@@ -254,7 +250,7 @@ void LayoutRenderer::drawKeyCaps(Context& context, const CVornDoc& doc,
         drawText(context, x + 3, y + 2, oemToUnicode(doc.keyLabel[s]));
         context.textColor = black;
 
-        if (composite && s == enterLower && highlighted) {
+        if (composite && s == enterLowerSlot && highlighted) {
             const auto [ux, uy] = layout.slotPos()[enterUpper];
             const auto [uw, uh] = layout.slotSize()[enterUpper];
             painter.setPen(thickPen);

@@ -5,6 +5,8 @@
 namespace vorn {
 
 inline constexpr int maxSlots = 176;
+// The lower part of an L-shaped Enter key, on the models that have one.
+inline constexpr int enterLowerSlot = 41;
 
 struct KeyCapPos {
     int x;
