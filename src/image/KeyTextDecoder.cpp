@@ -2,7 +2,9 @@
 
 #include "image/KeyWords.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace vorn {
 
@@ -11,79 +13,114 @@ namespace {
 // Reads the bytes of one record; past the image's end every read yields the terminator.
 class RecordReader {
 public:
-    RecordReader(const TemplateImage& image, std::size_t& pos)
-        : image_(image)
-        , pos_(pos) {}
-    std::uint8_t next() { return pos_ < image_.size() ? image_[pos_++] : 0; }
-    // Takes the bytes up to the next one `stop` picks (or the image's end) in one piece.
-    template <class Stop> std::string_view takeUntil(Stop stop) {
-        const std::size_t first = pos_;
-        while (pos_ < image_.size() && !stop(image_[pos_]))
-            ++pos_;
-        return {reinterpret_cast<const char*>(image_.data()) + first, pos_ - first};
-    }
+    RecordReader(const TemplateImage& image, std::size_t pos)
+        : next_(image.data() + std::min(pos, image.size()))
+        , end_(image.data() + image.size())
+        , begin_(image.data()) {}
+    std::uint8_t next() { return next_ < end_ ? *next_++ : 0; }
+    std::size_t position() const { return static_cast<std::size_t>(next_ - begin_); }
 
 private:
-    const TemplateImage& image_;
-    std::size_t& pos_;
+    const std::uint8_t* next_;
+    const std::uint8_t* end_;
+    const std::uint8_t* begin_;
 };
 
-// Appends "PREFIXN]" with N in decimal (0 to 255), without a temporary string.
-void appendNumberWord(std::string& text, std::string_view prefix, int value) {
-    std::array<char, 3> digits{};
+// Gathers a record's text in a fixed buffer and hands it to the string in few pieces:
+// most records end up as a single assignment.
+class TextSink {
+public:
+    explicit TextSink(std::string& text)
+        : text_(text) {
+        text_.clear();
+    }
+    void add(char c) {
+        makeRoom(1);
+        buffer_[size_++] = c;
+    }
+    // Copies the whole cell, whatever the name's length: a few fixed moves.
+    void add(const CodeName& name) {
+        makeRoom(name.chars.size());
+        std::memcpy(buffer_.data() + size_, name.chars.data(), name.chars.size());
+        size_ += name.size;
+    }
+    void finish() { text_.append(buffer_.data(), size_); }
+
+private:
+    void makeRoom(std::size_t count) {
+        if (size_ + count > buffer_.size()) [[unlikely]] {
+            finish();
+            size_ = 0;
+        }
+    }
+
+    std::string& text_;
+    std::array<char, 256> buffer_;
+    std::size_t size_ = 0;
+};
+
+// Fixed words the decoder writes, in cells.
+namespace words {
+constexpr CodeName carriageReturn = CodeName::of(functionWords::carriageReturn);
+constexpr CodeName separator = CodeName::of(functionWords::separator);
+constexpr CodeName caps = CodeName::of(functionWords::caps);
+constexpr CodeName openBracket = CodeName::of("[[");
+constexpr CodeName closeBracket = CodeName::of("]]");
+constexpr CodeName breakPrefixes = CodeName::of("[0E0][0F0]");
+constexpr CodeName breakPrefix = CodeName::of("[0F0]");
+constexpr CodeName printScreen = CodeName::of("[PrintScreen]");
+constexpr CodeName pauseBreak = CodeName::of("[PauseBreak]");
+constexpr CodeName delayPrefix = CodeName::of(functionWords::delayPrefix);
+constexpr CodeName shiftLevelPrefix = CodeName::of(functionWords::shiftLevelPrefix);
+} // namespace words
+
+// Adds "PREFIXN]" with N (not negative) in decimal.
+void addNumberWord(TextSink& text, const CodeName& prefix, int value) {
+    std::array<char, 10> digits{};
     std::size_t count = 0;
     do {
         digits[count++] = static_cast<char>('0' + value % 10);
         value /= 10;
     } while (value > 0 && count < digits.size());
-    text += prefix;
+    text.add(prefix);
     while (count > 0)
-        text += digits[--count];
-    text += ']';
+        text.add(digits[--count]);
+    text.add(']');
 }
 
-void appendDelay(std::string& text, int value) {
-    appendNumberWord(text, functionWords::delayPrefix, value);
+void addDelay(TextSink& text, int value) {
+    addNumberWord(text, words::delayPrefix, value);
 }
 
-// The bytes an ASCII record does not hold as themselves.
-constexpr bool isSpecialAsciiByte(std::uint8_t b) {
-    return b == 0 || b == carriageReturnCode || b == '[' || b == ']' || b == separatorCode ||
-           b == functionPrefixCode;
-}
-
-void decodeAsciiRecord(RecordReader& in, std::uint8_t b, std::string& text) {
+void decodeAsciiRecord(RecordReader& in, std::uint8_t b, TextSink& text) {
     for (; b != 0; b = in.next()) {
         switch (b) {
-        case carriageReturnCode: text += functionWords::carriageReturn; break;
-        case '[': text += "[["; break;
-        case ']': text += "]]"; break;
-        case separatorCode: text += functionWords::separator; break;
+        case carriageReturnCode: text.add(words::carriageReturn); break;
+        case '[': text.add(words::openBracket); break;
+        case ']': text.add(words::closeBracket); break;
+        case separatorCode: text.add(words::separator); break;
         case functionPrefixCode: {
             const std::uint8_t operand = in.next();
             if (operand == 0)
                 return;
             if (operand == capsOperand)
-                text += functionWords::caps;
+                text.add(words::caps);
             else
-                appendDelay(text, operand);
+                addDelay(text, operand);
             break;
         }
-        default:
-            // A run of plain bytes in one piece.
-            text += static_cast<char>(b);
-            text += in.takeUntil(isSpecialAsciiByte);
+        default: text.add(static_cast<char>(b));
         }
     }
 }
 
 // Returns false when the record's terminator was consumed inside a sequence.
-bool decodeExtended(RecordReader& in, std::string& text) {
+bool decodeExtended(RecordReader& in, TextSink& text) {
     const std::uint8_t c = in.next();
     if (c == 0)
         return false;
     if (c == 0xF0) {
-        text += "[0E0][0F0]";
+        text.add(words::breakPrefixes);
     } else if (c == 0x2A) {
         const std::uint8_t d = in.next();
         if (d == 0)
@@ -94,14 +131,14 @@ bool decodeExtended(RecordReader& in, std::string& text) {
         if (e == 0)
             return false;
         if (e == 0x37)
-            text += "[PrintScreen]";
+            text.add(words::printScreen);
     } else {
-        text += extendedCodeWord(c);
+        text.add(codeNameTables().extended[c]);
     }
     return true;
 }
 
-bool decodePause(RecordReader& in, std::string& text) {
+bool decodePause(RecordReader& in, TextSink& text) {
     const std::uint8_t c = in.next();
     if (c == 0)
         return false;
@@ -111,11 +148,12 @@ bool decodePause(RecordReader& in, std::string& text) {
     if (d == 0)
         return false;
     if (d == 0x45)
-        text += "[PauseBreak]";
+        text.add(words::pauseBreak);
     return true;
 }
 
-void decodeScanRecord(RecordReader& in, std::string& text) {
+void decodeScanRecord(RecordReader& in, TextSink& text) {
+    const auto& names = codeNameTables().single;
     int levels = 0;
     for (std::uint8_t b = in.next(); b != 0; b = in.next()) {
         bool recordGoesOn = true;
@@ -127,32 +165,31 @@ void decodeScanRecord(RecordReader& in, std::string& text) {
             const std::uint8_t operand = in.next();
             recordGoesOn = operand != 0;
             if (recordGoesOn && operand != capsOperand)
-                appendDelay(text, operand > maxDelay ? maxDelay - 1 : operand);
+                addDelay(text, operand > maxDelay ? maxDelay - 1 : operand);
             break;
         }
-        case 0xF0: text += "[0F0]"; break;
-        case separatorCode: text += functionWords::separator; break;
-        default: text += scanCodeWord(b);
+        case 0xF0: text.add(words::breakPrefix); break;
+        case separatorCode: text.add(words::separator); break;
+        default: text.add(names[b]);
         }
         if (!recordGoesOn)
             break;
     }
-    if (levels > 0) {
-        text += functionWords::shiftLevelPrefix;
-        text += std::to_string(levels);
-        text += ']';
-    }
+    if (levels > 0)
+        addNumberWord(text, words::shiftLevelPrefix, levels);
 }
 
 // Decodes into `text`, reusing its storage.
 void decodeRecordInto(const TemplateImage& image, std::size_t& pos, std::string& text) {
     RecordReader in(image, pos);
-    text.clear();
+    TextSink sink(text);
     const std::uint8_t first = in.next();
     if (first == scanMarkerCode)
-        decodeScanRecord(in, text);
+        decodeScanRecord(in, sink);
     else if (first != 0)
-        decodeAsciiRecord(in, first, text);
+        decodeAsciiRecord(in, first, sink);
+    sink.finish();
+    pos = std::max(pos, in.position());
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include "image/KeyTextWalker.h"
 #include "image/KeyWords.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace vorn {
 
 namespace {
@@ -30,27 +33,43 @@ public:
         size_ = 1;
         first_ = 1;
         scan_ = false;
+        mayHoldZero_ = false;
     }
     // The content bytes of the record walked last.
     std::string_view bytes() const { return {buffer_.data() + first_, size_ - first_}; }
+    // False when bytes() surely holds no 0x00.
+    bool mayHoldZero() const { return mayHoldZero_; }
 
     bool literal(char c) {
         put(c);
         return true;
     }
     bool open(bool) { return true; }
-    bool plain(char c) {
-        if (scan_)
-            size_ = 1;
-        else
-            put(c);
+    bool plain(char c) { return plainRun({&c, 1}); }
+    bool plainRun(std::string_view run) {
+        if (scan_) {
+            size_ = 1; // plain characters after a key word drop what came before
+            return true;
+        }
+        reserve(run.size());
+        bool zero = false;
+        for (const char c : run) {
+            buffer_[size_++] = c;
+            zero |= c == 0;
+        }
+        mayHoldZero_ |= zero;
         return true;
     }
     bool close(std::string_view word, bool) {
-        // Function words all begin "[C", "[D" or "[S"; other words go straight to the table.
-        if (word.size() > 1 && (word[1] == 'C' || word[1] == 'D' || word[1] == 'S'))
-            return closeFunctionWord(word);
-        return appendKeyWord(word);
+        // Key words are the common case; no key word is spelt like a function word.
+        if (const KeyWord* key = findKeyWord(word)) {
+            scan_ = true;
+            reserve(key->bytes.size());
+            std::memcpy(buffer_.data() + size_, key->bytes.data(), key->bytes.size());
+            size_ += key->byteCount;
+            return true;
+        }
+        return closeFunctionWord(word);
     }
     bool end(bool inWord) {
         if (inWord) {
@@ -64,12 +83,17 @@ public:
 
 private:
     void put(char c) {
-        if (size_ == buffer_.size()) [[unlikely]]
-            grow();
+        reserve(1);
         buffer_[size_++] = c;
     }
-    // Out of line, so that put() stays small enough to inline.
-    [[gnu::noinline]] void grow() { buffer_.resize(2 * buffer_.size()); }
+    void reserve(std::size_t count) {
+        if (size_ + count > buffer_.size()) [[unlikely]]
+            grow(size_ + count);
+    }
+    // Out of line, so that reserve() stays small enough to inline.
+    [[gnu::noinline]] void grow(std::size_t needed) {
+        buffer_.resize(std::max(needed, 2 * buffer_.size()));
+    }
     void put(std::uint8_t b) { put(static_cast<char>(b)); }
 
     bool closeFunctionWord(std::string_view word) {
@@ -83,22 +107,15 @@ private:
         } else if (word.starts_with(functionWords::delayPrefix)) {
             put(functionPrefixCode);
             put(uncheckedDelayOperand(word));
+            mayHoldZero_ |= buffer_[size_ - 1] == 0;
         } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
             for (int level = 0; level <= shiftLevelDigit(word); ++level)
                 put(scanMarkerCode);
             return false; // the rest of the text is ignored
         } else {
-            return appendKeyWord(word);
+            scan_ = true;
+            return false; // an unknown word: the record is cut here, without its leading 0xFF
         }
-        return true;
-    }
-    bool appendKeyWord(std::string_view word) {
-        scan_ = true;
-        const KeyWord* key = findKeyWord(word);
-        if (!key)
-            return false; // the record is cut here, without its leading 0xFF
-        for (const std::uint8_t b : key->code())
-            put(b);
         return true;
     }
 
@@ -106,6 +123,7 @@ private:
     std::size_t size_ = 1;
     std::size_t first_ = 1;
     bool scan_ = false;
+    bool mayHoldZero_ = false;
 };
 
 class LengthCounter {
@@ -144,9 +162,13 @@ public:
 };
 
 // Stores a record's content bytes at `pos`, skipping 0x00 bytes, up to `limit`; returns the
-// position after them. Records are short: a byte loop beats a check-then-copy.
+// position after them.
 std::size_t storeContent(TemplateImage& image, std::size_t pos, std::size_t limit,
-                         std::string_view bytes) {
+                         std::string_view bytes, bool mayHoldZero) {
+    if (!mayHoldZero && pos + bytes.size() <= limit) {
+        std::memcpy(image.data() + pos, bytes.data(), bytes.size());
+        return pos + bytes.size();
+    }
     for (const char c : bytes) {
         if (pos >= limit)
             break;
@@ -190,7 +212,7 @@ void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId) {
         if (!text.empty()) {
             encoder.reset();
             walkKeyText(text, encoder);
-            pos = storeContent(image, pos, contentLimit, encoder.bytes());
+            pos = storeContent(image, pos, contentLimit, encoder.bytes(), encoder.mayHoldZero());
         }
         image[pos++] = 0;
         // The records are in place: the block index needs no second pass over them.

@@ -180,11 +180,11 @@ constexpr KeyWord keyWords[] = {
     {"[WWWFavorites]", "", {0xE0, 0x66}, 2, "web favourites", 621, "WWW Favorites"},
 };
 
-// Words and synonyms for lookup by spelling, built once: an open-addressing table with a
-// cheap hash, since the encoder looks up every key word of every key.
+// Words and synonyms for lookup by spelling, built at compile time: an open-addressing table
+// with a cheap hash, since the encoder looks up every key word of every key.
 class WordIndex {
 public:
-    WordIndex() {
+    constexpr WordIndex() {
         for (const KeyWord& k : keyWords) {
             insert(k.word, &k);
             if (!k.synonym.empty())
@@ -192,7 +192,7 @@ public:
         }
     }
 
-    const KeyWord* find(std::string_view word) const {
+    constexpr const KeyWord* find(std::string_view word) const {
         for (std::size_t i = hash(word);; i = (i + 1) & mask) {
             const Slot& slot = slots_[i];
             if (!slot.key || slot.word == word)
@@ -209,17 +209,19 @@ private:
     static constexpr std::size_t mask = size - 1;
 
     // Key words are short and differ near their ends: the length and three characters will do.
-    static std::size_t hash(std::string_view word) {
+    static constexpr std::size_t hash(std::string_view word) {
         const std::size_t n = word.size();
         if (n < 3)
             return n;
-        const auto at = [&](std::size_t i) { return static_cast<std::uint32_t>(word[i]); };
+        const auto at = [&](std::size_t i) {
+            return static_cast<std::uint32_t>(static_cast<unsigned char>(word[i]));
+        };
         const std::uint32_t h = static_cast<std::uint32_t>(n) * 0x9E3779B1u ^ at(1) * 0x85EBCA6Bu ^
                                 at(n - 2) * 0xC2B2AE35u ^ at(2) * 0x27D4EB2Fu;
         return (h >> 16) & mask;
     }
 
-    void insert(std::string_view word, const KeyWord* key) {
+    constexpr void insert(std::string_view word, const KeyWord* key) {
         std::size_t i = hash(word);
         while (slots_[i].key && slots_[i].word != word)
             i = (i + 1) & mask;
@@ -230,29 +232,40 @@ private:
     std::array<Slot, size> slots_{};
 };
 
-const WordIndex& wordIndex() {
-    static const WordIndex index;
-    return index;
-}
+constexpr WordIndex wordIndex;
 
-struct CodeNames {
-    std::array<std::string_view, 256> single{};
-    std::array<std::string_view, 256> extended{};
-};
+constexpr CodeNameTables codeNames = [] {
+    CodeNameTables n{};
+    for (const KeyWord& k : keyWords) {
+        if (k.byteCount == 1)
+            n.single[k.bytes[0]] = CodeName::of(k.word);
+        else if (k.byteCount == 2 && k.bytes[0] == 0xE0)
+            n.extended[k.bytes[1]] = CodeName::of(k.word);
+    }
+    return n;
+}();
 
-const CodeNames& codeNames() {
-    static const CodeNames names = [] {
-        CodeNames n;
-        for (const KeyWord& k : keyWords) {
-            if (k.byteCount == 1)
-                n.single[k.bytes[0]] = k.word;
-            else if (k.byteCount == 2 && k.bytes[0] == 0xE0)
-                n.extended[k.bytes[1]] = k.word;
-        }
-        return n;
-    }();
-    return names;
+constexpr bool namesFitTheirCells() {
+    for (const KeyWord& k : keyWords)
+        if (k.word.size() > CodeName{}.chars.size())
+            return false;
+    return true;
 }
+static_assert(namesFitTheirCells());
+
+// The encoder looks a word up in the table before it tries the function words.
+constexpr bool spelledLikeFunctionWord(std::string_view word) {
+    return word == functionWords::carriageReturn || word == functionWords::caps ||
+           word == functionWords::separator || word.starts_with(functionWords::delayPrefix) ||
+           word.starts_with(functionWords::shiftLevelPrefix);
+}
+constexpr bool keyWordsDifferFromFunctionWords() {
+    for (const KeyWord& k : keyWords)
+        if (spelledLikeFunctionWord(k.word) || spelledLikeFunctionWord(k.synonym))
+            return false;
+    return true;
+}
+static_assert(keyWordsDifferFromFunctionWords());
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -283,7 +296,7 @@ std::optional<int> delayWordValue(std::string_view word) {
 }
 
 const KeyWord* findKeyWord(std::string_view word) {
-    return wordIndex().find(word);
+    return wordIndex.find(word);
 }
 
 std::string scanWordBytes(std::string_view word) {
@@ -306,12 +319,16 @@ int scanWordByteCount(std::string_view word) {
     return k ? k->byteCount : 0;
 }
 
+const CodeNameTables& codeNameTables() {
+    return codeNames;
+}
+
 std::string_view scanCodeWord(std::uint8_t code) {
-    return codeNames().single[code];
+    return codeNames.single[code].view();
 }
 
 std::string_view extendedCodeWord(std::uint8_t code) {
-    return codeNames().extended[code];
+    return codeNames.extended[code].view();
 }
 
 } // namespace vorn

@@ -53,6 +53,29 @@ const KeyWord* findKeyWord(std::string_view word);
 std::string scanWordBytes(std::string_view word);
 // 1..4 for a scan-code word of the table, 0 for anything else.
 int scanWordByteCount(std::string_view word);
+// A key word's name in a fixed-size cell, which the decoder copies whole without a loop.
+struct CodeName {
+    std::array<char, 24> chars;
+    std::uint8_t size;
+
+    // `word` must fit the cell.
+    static constexpr CodeName of(std::string_view word) {
+        CodeName name{};
+        for (std::size_t i = 0; i < word.size() && i < name.chars.size(); ++i)
+            name.chars[i] = word[i];
+        name.size = static_cast<std::uint8_t>(word.size());
+        return name;
+    }
+    constexpr std::string_view view() const { return {chars.data(), size}; }
+};
+// The decoder's names of one-byte scan codes and of the bytes after 0xE0, by code
+// (size 0: no name).
+struct CodeNameTables {
+    std::array<CodeName, 256> single;
+    std::array<CodeName, 256> extended;
+};
+const CodeNameTables& codeNameTables();
+
 // The decoder's name for a one-byte scan code, or empty.
 std::string_view scanCodeWord(std::uint8_t code);
 // The decoder's name for the byte after 0xE0, or empty.
