@@ -1,8 +1,31 @@
 #include "image/TemplateImage.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace vorn {
+
+namespace {
+
+// Counts the bytes that are not 0x00, eight at a time; `size` is a multiple of 8 below 2040.
+std::size_t nonZeroBytes(const std::uint8_t* bytes, std::size_t size) {
+    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    std::uint64_t lanes = 0; // eight byte-wide counters; each counts at most size / 8 < 255
+    for (std::size_t i = 0; i < size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes + i, sizeof word);
+        // A byte's top bit ends up set exactly when the byte is not 0x00.
+        const std::uint64_t nonZero = ((word & low7) + low7) | word;
+        lanes += (nonZero >> 7) & ones;
+    }
+    constexpr std::uint64_t evenBytes = 0x00FF00FF00FF00FFull;
+    const std::uint64_t pairs = (lanes & evenBytes) + ((lanes >> 8) & evenBytes);
+    return static_cast<std::size_t>((pairs * 0x0001000100010001ull) >> 48);
+}
+static_assert(offsets::keyAreaSize % 8 == 0 && offsets::keyAreaSize / 8 < 255);
+
+} // namespace
 
 void pairModelKeys(KeyTexts& keyText, int modelId) {
     if (modelId != pairedModelId)
@@ -34,10 +57,8 @@ ImageCheck validateImage(const TemplateImage& image) {
     const std::uint8_t delay = image[offsets::interCharDelay];
     if (!signatureOk || delay == 0 || delay > 250)
         return ImageCheck::corrupted;
-    // A plain counting loop with a fixed trip count, which the compiler vectorises.
-    std::size_t zeros = 0;
-    for (std::size_t i = offsets::keyArea; i < offsets::keyArea + offsets::keyAreaSize; ++i)
-        zeros += image[i] == 0 ? 1 : 0;
+    const std::size_t zeros =
+        offsets::keyAreaSize - nonZeroBytes(image.data() + offsets::keyArea, offsets::keyAreaSize);
     if (zeros < static_cast<std::size_t>(keyNumberCount))
         return ImageCheck::wrongKeyNumber;
     return ImageCheck::valid;

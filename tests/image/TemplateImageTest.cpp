@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
+#include <random>
 #include <set>
+#include <vector>
 
 namespace vorn {
 namespace {
@@ -64,6 +67,28 @@ TEST(ValidateImage, CountsTerminatorsOfTheKeyAreaOnly) {
     EXPECT_EQ(validateImage(image), ImageCheck::valid);
     image[175] = 'a';
     EXPECT_EQ(validateImage(image), ImageCheck::wrongKeyNumber);
+}
+
+// The count runs eight bytes at a time: every byte value and position must count alike.
+TEST(ValidateImage, CountsZerosWhateverTheOtherBytesAndWherever) {
+    std::mt19937 random(7);
+    for (const std::uint8_t other : {0x01, 0x7F, 0x80, 0x81, 0xFE, 0xFF}) {
+        for (const int zeros : {175, 176}) {
+            TemplateImage image = newTemplateImage(2013);
+            std::fill_n(image.begin(), offsets::keyAreaSize, other);
+            std::vector<std::size_t> positions(offsets::keyAreaSize);
+            std::iota(positions.begin(), positions.end(), 0);
+            std::shuffle(positions.begin(), positions.end(), random);
+            for (int i = 0; i < zeros; ++i)
+                image[positions[i]] = 0;
+            image[offsets::keyAreaSize - 1] = 0; // the last byte is counted too
+            const auto counted =
+                std::count(image.begin(), image.begin() + offsets::keyAreaSize, 0);
+            EXPECT_EQ(validateImage(image),
+                      counted >= 176 ? ImageCheck::valid : ImageCheck::wrongKeyNumber)
+                << int(other) << " " << counted;
+        }
+    }
 }
 
 TEST(ValidateImage, MessagesAreExact) {
