@@ -5,59 +5,18 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 
 namespace vorn {
 
 namespace {
 
-// Reads the bytes of one record; past the image's end every read yields the terminator.
-class RecordReader {
-public:
-    RecordReader(const TemplateImage& image, std::size_t pos)
-        : next_(image.data() + std::min(pos, image.size()))
-        , end_(image.data() + image.size())
-        , begin_(image.data()) {}
-    std::uint8_t next() { return next_ < end_ ? *next_++ : 0; }
-    std::size_t position() const { return static_cast<std::size_t>(next_ - begin_); }
-
-private:
-    const std::uint8_t* next_;
-    const std::uint8_t* end_;
-    const std::uint8_t* begin_;
-};
-
-// Gathers a record's text in a fixed buffer and hands it to the string in few pieces:
-// most records end up as a single assignment.
-class TextSink {
-public:
-    explicit TextSink(std::string& text)
-        : text_(text) {
-        text_.clear();
-    }
-    void add(char c) {
-        makeRoom(1);
-        buffer_[size_++] = c;
-    }
-    // Copies the whole cell, whatever the name's length: a few fixed moves.
-    void add(const CodeName& name) {
-        makeRoom(name.chars.size());
-        std::memcpy(buffer_.data() + size_, name.chars.data(), name.chars.size());
-        size_ += name.size;
-    }
-    void finish() { text_.append(buffer_.data(), size_); }
-
-private:
-    void makeRoom(std::size_t count) {
-        if (size_ + count > buffer_.size()) [[unlikely]] {
-            finish();
-            size_ = 0;
-        }
-    }
-
-    std::string& text_;
-    std::array<char, 256> buffer_;
-    std::size_t size_ = 0;
-};
+// The decoder writes every name as a whole cell: at most one cell per image byte it reads,
+// plus one shift-level word per record, plus the last cell's unused tail.
+constexpr std::size_t cellSize = sizeof(CodeName::chars);
+constexpr std::size_t textRoom(std::size_t bytes, std::size_t records) {
+    return (bytes + records + 1) * cellSize;
+}
 
 // Fixed words the decoder writes, in cells.
 namespace words {
@@ -74,136 +33,166 @@ constexpr CodeName delayPrefix = CodeName::of(functionWords::delayPrefix);
 constexpr CodeName shiftLevelPrefix = CodeName::of(functionWords::shiftLevelPrefix);
 } // namespace words
 
-// Adds "PREFIXN]" with N (not negative) in decimal.
-void addNumberWord(TextSink& text, const CodeName& prefix, int value) {
-    std::array<char, 10> digits{};
-    std::size_t count = 0;
-    do {
-        digits[count++] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    } while (value > 0 && count < digits.size());
-    text.add(prefix);
-    while (count > 0)
-        text.add(digits[--count]);
-    text.add(']');
-}
+// Decodes records from an image into a character buffer. The read and write positions are
+// plain locals of the decoding functions, so that the compiler keeps them in registers.
+class RecordDecoder {
+public:
+    explicit RecordDecoder(const TemplateImage& image)
+        : image_(image) {}
 
-void addDelay(TextSink& text, int value) {
-    addNumberWord(text, words::delayPrefix, value);
-}
-
-void decodeAsciiRecord(RecordReader& in, std::uint8_t b, TextSink& text) {
-    for (; b != 0; b = in.next()) {
-        switch (b) {
-        case carriageReturnCode: text.add(words::carriageReturn); break;
-        case '[': text.add(words::openBracket); break;
-        case ']': text.add(words::closeBracket); break;
-        case separatorCode: text.add(words::separator); break;
-        case functionPrefixCode: {
-            const std::uint8_t operand = in.next();
-            if (operand == 0)
-                return;
-            if (operand == capsOperand)
-                text.add(words::caps);
-            else
-                addDelay(text, operand);
-            break;
-        }
-        default: text.add(static_cast<char>(b));
-        }
+    // Decodes the record at `pos` to `out`; returns the end of its text and leaves `pos`
+    // after the record's 0x00 (or at the image's end).
+    char* decode(std::size_t& pos, char* out) const {
+        const std::uint8_t* in = image_.data() + std::min(pos, imageSize);
+        const std::uint8_t first = next(in);
+        if (first == scanMarkerCode)
+            out = decodeScanRecord(in, out);
+        else if (first != 0)
+            out = decodeAsciiRecord(in, first, out);
+        pos = std::max(pos, static_cast<std::size_t>(in - image_.data()));
+        return out;
     }
-}
 
-// Returns false when the record's terminator was consumed inside a sequence.
-bool decodeExtended(RecordReader& in, TextSink& text) {
-    const std::uint8_t c = in.next();
-    if (c == 0)
-        return false;
-    if (c == 0xF0) {
-        text.add(words::breakPrefixes);
-    } else if (c == 0x2A) {
-        const std::uint8_t d = in.next();
+private:
+    // Past the image's end every read yields the terminator.
+    std::uint8_t next(const std::uint8_t*& in) const {
+        return in < image_.data() + imageSize ? *in++ : 0;
+    }
+
+    // Copies the whole cell, whatever the name's length: a few fixed moves.
+    static char* add(char* out, const CodeName& name) {
+        std::memcpy(out, name.chars.data(), cellSize);
+        return out + name.size;
+    }
+
+    // Adds "PREFIXN]" with N (not negative) in decimal.
+    static char* addNumberWord(char* out, const CodeName& prefix, int value) {
+        std::array<char, 10> digits{};
+        std::size_t count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0 && count < digits.size());
+        out = add(out, prefix);
+        while (count > 0)
+            *out++ = digits[--count];
+        *out++ = ']';
+        return out;
+    }
+
+    char* decodeAsciiRecord(const std::uint8_t*& in, std::uint8_t b, char* out) const {
+        for (; b != 0; b = next(in)) {
+            switch (b) {
+            case carriageReturnCode: out = add(out, words::carriageReturn); break;
+            case '[': out = add(out, words::openBracket); break;
+            case ']': out = add(out, words::closeBracket); break;
+            case separatorCode: out = add(out, words::separator); break;
+            case functionPrefixCode: {
+                const std::uint8_t operand = next(in);
+                if (operand == 0)
+                    return out;
+                if (operand == capsOperand)
+                    out = add(out, words::caps);
+                else
+                    out = addNumberWord(out, words::delayPrefix, operand);
+                break;
+            }
+            default: *out++ = static_cast<char>(b);
+            }
+        }
+        return out;
+    }
+
+    // Returns null when the record's terminator was read inside the sequence.
+    char* decodeExtended(const std::uint8_t*& in, char* out) const {
+        const std::uint8_t c = next(in);
+        if (c == 0)
+            return nullptr;
+        if (c == 0xF0)
+            return add(out, words::breakPrefixes);
+        if (c != 0x2A)
+            return add(out, codeNameTables().extended[c]);
+        const std::uint8_t d = next(in);
         if (d == 0)
-            return false;
+            return nullptr;
         if (d != 0xE0)
-            return true;
-        const std::uint8_t e = in.next();
+            return out;
+        const std::uint8_t e = next(in);
         if (e == 0)
-            return false;
-        if (e == 0x37)
-            text.add(words::printScreen);
-    } else {
-        text.add(codeNameTables().extended[c]);
+            return nullptr;
+        return e == 0x37 ? add(out, words::printScreen) : out;
     }
-    return true;
-}
 
-bool decodePause(RecordReader& in, TextSink& text) {
-    const std::uint8_t c = in.next();
-    if (c == 0)
-        return false;
-    if (c != 0x1D)
-        return true;
-    const std::uint8_t d = in.next();
-    if (d == 0)
-        return false;
-    if (d == 0x45)
-        text.add(words::pauseBreak);
-    return true;
-}
-
-void decodeScanRecord(RecordReader& in, TextSink& text) {
-    const auto& names = codeNameTables().single;
-    int levels = 0;
-    for (std::uint8_t b = in.next(); b != 0; b = in.next()) {
-        bool recordGoesOn = true;
-        switch (b) {
-        case 0xE0: recordGoesOn = decodeExtended(in, text); break;
-        case 0xE1: recordGoesOn = decodePause(in, text); break;
-        case scanMarkerCode: ++levels; break;
-        case functionPrefixCode: {
-            const std::uint8_t operand = in.next();
-            recordGoesOn = operand != 0;
-            if (recordGoesOn && operand != capsOperand)
-                addDelay(text, operand > maxDelay ? maxDelay - 1 : operand);
-            break;
-        }
-        case 0xF0: text.add(words::breakPrefix); break;
-        case separatorCode: text.add(words::separator); break;
-        default: text.add(names[b]);
-        }
-        if (!recordGoesOn)
-            break;
+    // Returns null when the record's terminator was read inside the sequence.
+    char* decodePause(const std::uint8_t*& in, char* out) const {
+        const std::uint8_t c = next(in);
+        if (c == 0)
+            return nullptr;
+        if (c != 0x1D)
+            return out;
+        const std::uint8_t d = next(in);
+        if (d == 0)
+            return nullptr;
+        return d == 0x45 ? add(out, words::pauseBreak) : out;
     }
-    if (levels > 0)
-        addNumberWord(text, words::shiftLevelPrefix, levels);
-}
 
-// Decodes into `text`, reusing its storage.
-void decodeRecordInto(const TemplateImage& image, std::size_t& pos, std::string& text) {
-    RecordReader in(image, pos);
-    TextSink sink(text);
-    const std::uint8_t first = in.next();
-    if (first == scanMarkerCode)
-        decodeScanRecord(in, sink);
-    else if (first != 0)
-        decodeAsciiRecord(in, first, sink);
-    sink.finish();
-    pos = std::max(pos, in.position());
+    char* decodeScanRecord(const std::uint8_t*& in, char* out) const {
+        const auto& names = codeNameTables().single;
+        int levels = 0;
+        for (std::uint8_t b = next(in); b != 0; b = next(in)) {
+            char* after = out;
+            switch (b) {
+            case 0xE0: after = decodeExtended(in, out); break;
+            case 0xE1: after = decodePause(in, out); break;
+            case scanMarkerCode: ++levels; break;
+            case functionPrefixCode: {
+                const std::uint8_t operand = next(in);
+                if (operand == 0)
+                    after = nullptr;
+                else if (operand != capsOperand)
+                    after = addNumberWord(out, words::delayPrefix,
+                                          operand > maxDelay ? maxDelay - 1 : operand);
+                break;
+            }
+            case 0xF0: after = add(out, words::breakPrefix); break;
+            case separatorCode: after = add(out, words::separator); break;
+            default: after = add(out, names[b]);
+            }
+            if (!after)
+                break;
+            out = after;
+        }
+        if (levels > 0)
+            out = addNumberWord(out, words::shiftLevelPrefix, levels);
+        return out;
+    }
+
+    const TemplateImage& image_;
+};
+
+std::unique_ptr<char[]> textBuffer(std::size_t bytes, std::size_t records) {
+    return std::make_unique_for_overwrite<char[]>(textRoom(bytes, records));
 }
 
 } // namespace
 
 std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
-    std::string text;
-    decodeRecordInto(image, pos, text);
-    return text;
+    const auto buffer = textBuffer(imageSize, 1);
+    char* end = RecordDecoder(image).decode(pos, buffer.get());
+    return std::string(buffer.get(), end);
 }
 
 void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
+    // All texts in one pass into one buffer, then into the strings.
+    const auto buffer = textBuffer(imageSize, keyNumberCount);
+    std::array<char*, keyNumberCount + 1> ends{};
+    ends[0] = buffer.get();
+    const RecordDecoder decoder(image);
     std::size_t pos = offsets::keyArea;
     for (int record = 0; record < keyNumberCount; ++record)
-        decodeRecordInto(image, pos, keyText[keyOrder[record]]);
+        ends[record + 1] = decoder.decode(pos, ends[record]);
+    for (int record = 0; record < keyNumberCount; ++record)
+        keyText[keyOrder[record]].assign(ends[record], ends[record + 1]);
     pairModelKeys(keyText, modelId);
 }
 

@@ -23,78 +23,105 @@ std::uint8_t uncheckedDelayOperand(std::string_view word) {
     return static_cast<std::uint8_t>(value);
 }
 
-// Builds a record's content bytes in a buffer kept from record to record, grown as needed
-// and never shrunk. Its first byte is room for the scan-code marker, so that it need not be
-// inserted in front.
-class Encoder {
+// Where an Encoder puts a record's bytes. Both keep the first byte free for the scan-code
+// marker, so that it need not be inserted in front.
+
+// Every byte of the record, in a string that grows as needed.
+class AllBytes {
 public:
+    void clear() { bytes_.resize(1); }
+    void put(char c) { bytes_ += c; }
+    void put(const KeyWord& key) { bytes_.append(key.code().begin(), key.code().end()); }
+    std::string_view content(bool marked) {
+        bytes_[0] = static_cast<char>(scanMarkerCode);
+        return std::string_view(bytes_).substr(marked ? 0 : 1);
+    }
+
+private:
+    std::string bytes_ = std::string(1, '\0');
+};
+
+// What the key area keeps of a record: its bytes other than 0x00 (which are never stored),
+// as many as the key area could take; the rest is dropped as it comes.
+class StoredBytes {
+public:
+    // Room for the marker, the content, and the tail of a whole-code copy at the end.
+    static constexpr std::size_t room = 1 + maxContentBytes + 4;
+
+    explicit StoredBytes(std::array<char, room>& buffer)
+        : marker_(buffer.data())
+        , last_(buffer.data() + 1 + maxContentBytes)
+        , next_(buffer.data() + 1) {}
+    void clear() { next_ = marker_ + 1; }
+    void put(char c) {
+        *next_ = c;
+        next_ += static_cast<int>(c != 0 && next_ < last_);
+    }
+    void put(const KeyWord& key) {
+        std::memcpy(next_, key.bytes.data(), key.bytes.size());
+        next_ = std::min(next_ + key.byteCount, last_);
+    }
+    std::string_view content(bool marked) {
+        *marker_ = static_cast<char>(scanMarkerCode);
+        char* first = marked ? marker_ : marker_ + 1;
+        return {first, static_cast<std::size_t>(next_ - first)};
+    }
+
+private:
+    char* const marker_;
+    char* const last_;
+    char* next_;
+};
+
+// Turns the events of a key text walk into a record's bytes.
+template <class Output> class Encoder {
+public:
+    explicit Encoder(Output& output)
+        : out_(output) {}
+
     // Starts a new record.
     void reset() {
-        size_ = 1;
-        first_ = 1;
+        out_.clear();
         scan_ = false;
-        mayHoldZero_ = false;
+        marked_ = false;
     }
-    // The content bytes of the record walked last.
-    std::string_view bytes() const { return {buffer_.data() + first_, size_ - first_}; }
-    // False when bytes() surely holds no 0x00.
-    bool mayHoldZero() const { return mayHoldZero_; }
+    // The bytes of the record walked last.
+    std::string_view bytes() const { return out_.content(marked_); }
 
     bool literal(char c) {
-        put(c);
+        out_.put(c);
         return true;
     }
     bool open(bool) { return true; }
     bool plain(char c) { return plainRun({&c, 1}); }
     bool plainRun(std::string_view run) {
         if (scan_) {
-            size_ = 1; // plain characters after a key word drop what came before
+            out_.clear(); // plain characters after a key word drop what came before
             return true;
         }
-        reserve(run.size());
-        bool zero = false;
-        for (const char c : run) {
-            buffer_[size_++] = c;
-            zero |= c == 0;
-        }
-        mayHoldZero_ |= zero;
+        for (const char c : run)
+            out_.put(c);
         return true;
     }
     bool close(std::string_view word, bool) {
         // Key words are the common case; no key word is spelt like a function word.
         if (const KeyWord* key = findKeyWord(word)) {
             scan_ = true;
-            reserve(key->bytes.size());
-            std::memcpy(buffer_.data() + size_, key->bytes.data(), key->bytes.size());
-            size_ += key->byteCount;
+            out_.put(*key);
             return true;
         }
         return closeFunctionWord(word);
     }
     bool end(bool inWord) {
-        if (inWord) {
-            size_ = 1;
-        } else if (scan_) {
-            buffer_[0] = static_cast<char>(scanMarkerCode);
-            first_ = 0;
-        }
+        if (inWord)
+            out_.clear();
+        else
+            marked_ = scan_;
         return true;
     }
 
 private:
-    void put(char c) {
-        reserve(1);
-        buffer_[size_++] = c;
-    }
-    void reserve(std::size_t count) {
-        if (size_ + count > buffer_.size()) [[unlikely]]
-            grow(size_ + count);
-    }
-    // Out of line, so that reserve() stays small enough to inline.
-    [[gnu::noinline]] void grow(std::size_t needed) {
-        buffer_.resize(std::max(needed, 2 * buffer_.size()));
-    }
-    void put(std::uint8_t b) { put(static_cast<char>(b)); }
+    void put(std::uint8_t b) { out_.put(static_cast<char>(b)); }
 
     bool closeFunctionWord(std::string_view word) {
         if (word == functionWords::separator) {
@@ -107,7 +134,6 @@ private:
         } else if (word.starts_with(functionWords::delayPrefix)) {
             put(functionPrefixCode);
             put(uncheckedDelayOperand(word));
-            mayHoldZero_ |= buffer_[size_ - 1] == 0;
         } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
             for (int level = 0; level <= shiftLevelDigit(word); ++level)
                 put(scanMarkerCode);
@@ -119,11 +145,9 @@ private:
         return true;
     }
 
-    std::string buffer_ = std::string(64, '\0');
-    std::size_t size_ = 1;
-    std::size_t first_ = 1;
+    Output& out_;
     bool scan_ = false;
-    bool mayHoldZero_ = false;
+    bool marked_ = false;
 };
 
 class LengthCounter {
@@ -161,27 +185,11 @@ public:
     }
 };
 
-// Stores a record's content bytes at `pos`, skipping 0x00 bytes, up to `limit`; returns the
-// position after them.
-std::size_t storeContent(TemplateImage& image, std::size_t pos, std::size_t limit,
-                         std::string_view bytes, bool mayHoldZero) {
-    if (!mayHoldZero && pos + bytes.size() <= limit) {
-        std::memcpy(image.data() + pos, bytes.data(), bytes.size());
-        return pos + bytes.size();
-    }
-    for (const char c : bytes) {
-        if (pos >= limit)
-            break;
-        if (c != 0)
-            image[pos++] = static_cast<std::uint8_t>(c);
-    }
-    return pos;
-}
-
 } // namespace
 
 std::string encodeKeyText(std::string_view text) {
-    Encoder encoder;
+    AllBytes output;
+    Encoder encoder(output);
     walkKeyText(text, encoder);
     return std::string(encoder.bytes());
 }
@@ -201,22 +209,28 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
     return static_cast<int>(offsets::keyAreaSize) - used;
 }
 
-void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId) {
+// Flattened: the walk and the output then live in registers.
+[[gnu::flatten]] void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId) {
     pairModelKeys(keyText, modelId);
-    Encoder encoder;
+    std::array<char, StoredBytes::room> record;
+    StoredBytes output(record);
+    Encoder encoder(output);
     std::size_t pos = offsets::keyArea;
-    for (std::size_t record = 0; record < static_cast<std::size_t>(keyNumberCount); ++record) {
-        const std::string& text = keyText[keyOrder[record]];
-        // Leave one byte for this record's terminator and for each record after it.
-        const std::size_t contentLimit = offsets::keyArea + maxContentBytes + record;
+    for (std::size_t r = 0; r < static_cast<std::size_t>(keyNumberCount); ++r) {
+        const std::string& text = keyText[keyOrder[r]];
         if (!text.empty()) {
             encoder.reset();
             walkKeyText(text, encoder);
-            pos = storeContent(image, pos, contentLimit, encoder.bytes(), encoder.mayHoldZero());
+            // Leave one byte for this record's terminator and for each record after it.
+            const std::size_t room = offsets::keyArea + maxContentBytes + r - pos;
+            const std::string_view bytes = encoder.bytes();
+            const std::size_t count = std::min(bytes.size(), room);
+            std::memcpy(image.data() + pos, bytes.data(), count);
+            pos += count;
         }
         image[pos++] = 0;
         // The records are in place: the block index needs no second pass over them.
-        if (const std::size_t done = record + 1; done % 32 == 0 && done / 32 <= 5)
+        if (const std::size_t done = r + 1; done % 32 == 0 && done / 32 <= 5)
             storeBlockIndexEntry(image, done / 32 - 1, pos);
     }
 }

@@ -1,5 +1,7 @@
 #include "image/KeyWords.h"
 
+#include <cstring>
+
 namespace vorn {
 
 namespace {
@@ -180,6 +182,30 @@ constexpr KeyWord keyWords[] = {
     {"[WWWFavorites]", "", {0xE0, 0x66}, 2, "web favourites", 621, "WWW Favorites"},
 };
 
+template <class Word> Word load(const char* p) {
+    Word word;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// Whether two spellings of length n are the same, with two or three overlapping loads a side
+// instead of a library call: key words are short.
+bool sameSpelling(const char* a, const char* b, std::size_t n) {
+    if (n > 24)
+        return std::memcmp(a, b, n) == 0;
+    if (n >= 8)
+        return load<std::uint64_t>(a) == load<std::uint64_t>(b) &&
+               (n <= 16 || load<std::uint64_t>(a + 8) == load<std::uint64_t>(b + 8)) &&
+               load<std::uint64_t>(a + n - 8) == load<std::uint64_t>(b + n - 8);
+    if (n >= 4)
+        return load<std::uint32_t>(a) == load<std::uint32_t>(b) &&
+               load<std::uint32_t>(a + n - 4) == load<std::uint32_t>(b + n - 4);
+    if (n >= 2)
+        return load<std::uint16_t>(a) == load<std::uint16_t>(b) &&
+               load<std::uint16_t>(a + n - 2) == load<std::uint16_t>(b + n - 2);
+    return n == 0 || a[0] == b[0];
+}
+
 // Words and synonyms for lookup by spelling, built at compile time: an open-addressing table
 // with a cheap hash, since the encoder looks up every key word of every key.
 class WordIndex {
@@ -192,10 +218,13 @@ public:
         }
     }
 
-    constexpr const KeyWord* find(std::string_view word) const {
+    const KeyWord* find(std::string_view word) const {
         for (std::size_t i = hash(word);; i = (i + 1) & mask) {
             const Slot& slot = slots_[i];
-            if (!slot.key || slot.word == word)
+            if (!slot.key)
+                return nullptr;
+            if (slot.word.size() == word.size() &&
+                sameSpelling(slot.word.data(), word.data(), word.size()))
                 return slot.key;
         }
     }
