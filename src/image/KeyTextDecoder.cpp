@@ -33,31 +33,38 @@ constexpr CodeName delayPrefix = CodeName::of(functionWords::delayPrefix);
 constexpr CodeName shiftLevelPrefix = CodeName::of(functionWords::shiftLevelPrefix);
 } // namespace words
 
-// Decodes records from an image into a character buffer. The read and write positions are
-// plain locals of the decoding functions, so that the compiler keeps them in registers.
+// Decodes records from an image into a character buffer. It reads from a copy of the image
+// with a 0x00 after its end: every sequence stops at the first 0x00 it reads, so no read needs
+// an end check and none goes more than one byte past the end. The read and write positions
+// are locals of the decoding functions, so that the compiler keeps them in registers.
 class RecordDecoder {
 public:
-    explicit RecordDecoder(const TemplateImage& image)
-        : image_(image) {}
+    explicit RecordDecoder(const TemplateImage& image) {
+        std::copy(image.begin(), image.end(), bytes_.begin());
+        bytes_[imageSize] = 0;
+    }
 
-    // Decodes the record at `pos` to `out`; returns the end of its text and leaves `pos`
-    // after the record's 0x00 (or at the image's end).
-    char* decode(std::size_t& pos, char* out) const {
-        const std::uint8_t* in = image_.data() + std::min(pos, imageSize);
-        const std::uint8_t first = next(in);
+    const std::uint8_t* at(std::size_t pos) const {
+        return bytes_.data() + std::min(pos, imageSize);
+    }
+    std::size_t position(const std::uint8_t* in) const {
+        return static_cast<std::size_t>(in - bytes_.data());
+    }
+
+    // Decodes the record at `in` to `out`; returns the end of its text and leaves `in` after
+    // the record's 0x00 (or at the image's end).
+    char* decode(const std::uint8_t*& in, char* out) const {
+        const std::uint8_t first = *in++;
         if (first == scanMarkerCode)
             out = decodeScanRecord(in, out);
         else if (first != 0)
             out = decodeAsciiRecord(in, first, out);
-        pos = std::max(pos, static_cast<std::size_t>(in - image_.data()));
+        in = std::min<const std::uint8_t*>(in, bytes_.data() + imageSize);
         return out;
     }
 
 private:
-    // Past the image's end every read yields the terminator.
-    std::uint8_t next(const std::uint8_t*& in) const {
-        return in < image_.data() + imageSize ? *in++ : 0;
-    }
+    static std::uint8_t next(const std::uint8_t*& in) { return *in++; }
 
     // Copies the whole cell, whatever the name's length: a few fixed moves.
     static char* add(char* out, const CodeName& name) {
@@ -80,7 +87,7 @@ private:
         return out;
     }
 
-    char* decodeAsciiRecord(const std::uint8_t*& in, std::uint8_t b, char* out) const {
+    static char* decodeAsciiRecord(const std::uint8_t*& in, std::uint8_t b, char* out) {
         for (; b != 0; b = next(in)) {
             switch (b) {
             case carriageReturnCode: out = add(out, words::carriageReturn); break;
@@ -104,7 +111,7 @@ private:
     }
 
     // Returns null when the record's terminator was read inside the sequence.
-    char* decodeExtended(const std::uint8_t*& in, char* out) const {
+    static char* decodeExtended(const std::uint8_t*& in, char* out) {
         const std::uint8_t c = next(in);
         if (c == 0)
             return nullptr;
@@ -124,7 +131,7 @@ private:
     }
 
     // Returns null when the record's terminator was read inside the sequence.
-    char* decodePause(const std::uint8_t*& in, char* out) const {
+    static char* decodePause(const std::uint8_t*& in, char* out) {
         const std::uint8_t c = next(in);
         if (c == 0)
             return nullptr;
@@ -136,7 +143,7 @@ private:
         return d == 0x45 ? add(out, words::pauseBreak) : out;
     }
 
-    char* decodeScanRecord(const std::uint8_t*& in, char* out) const {
+    static char* decodeScanRecord(const std::uint8_t*& in, char* out) {
         const auto& names = codeNameTables().single;
         int levels = 0;
         for (std::uint8_t b = next(in); b != 0; b = next(in)) {
@@ -167,7 +174,7 @@ private:
         return out;
     }
 
-    const TemplateImage& image_;
+    std::array<std::uint8_t, imageSize + 1> bytes_;
 };
 
 std::unique_ptr<char[]> textBuffer(std::size_t bytes, std::size_t records) {
@@ -178,21 +185,28 @@ std::unique_ptr<char[]> textBuffer(std::size_t bytes, std::size_t records) {
 
 std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
     const auto buffer = textBuffer(imageSize, 1);
-    char* end = RecordDecoder(image).decode(pos, buffer.get());
+    const RecordDecoder decoder(image);
+    const std::uint8_t* in = decoder.at(pos);
+    char* end = decoder.decode(in, buffer.get());
+    pos = std::max(pos, decoder.position(in));
     return std::string(buffer.get(), end);
 }
 
-void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
+// Flattened: the decoding loops then keep their positions in registers.
+[[gnu::flatten]] void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
     // All texts in one pass into one buffer, then into the strings.
     const auto buffer = textBuffer(imageSize, keyNumberCount);
     std::array<char*, keyNumberCount + 1> ends{};
     ends[0] = buffer.get();
     const RecordDecoder decoder(image);
-    std::size_t pos = offsets::keyArea;
+    const std::uint8_t* in = decoder.at(offsets::keyArea);
     for (int record = 0; record < keyNumberCount; ++record)
-        ends[record + 1] = decoder.decode(pos, ends[record]);
-    for (int record = 0; record < keyNumberCount; ++record)
-        keyText[keyOrder[record]].assign(ends[record], ends[record + 1]);
+        ends[record + 1] = decoder.decode(in, ends[record]);
+    for (int record = 0; record < keyNumberCount; ++record) {
+        std::string& text = keyText[keyOrder[record]];
+        text.clear();
+        text.append(ends[record], static_cast<std::size_t>(ends[record + 1] - ends[record]));
+    }
     pairModelKeys(keyText, modelId);
 }
 

@@ -2,6 +2,7 @@
 
 #include "image/KeyTextWalker.h"
 #include "image/KeyWords.h"
+#include "image/ShortBytes.h"
 
 #include <algorithm>
 #include <cstring>
@@ -225,7 +226,7 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
             const std::size_t room = offsets::keyArea + maxContentBytes + r - pos;
             const std::string_view bytes = encoder.bytes();
             const std::size_t count = std::min(bytes.size(), room);
-            std::memcpy(image.data() + pos, bytes.data(), count);
+            shortBytes::copy(reinterpret_cast<char*>(image.data()) + pos, bytes.data(), count);
             pos += count;
         }
         image[pos++] = 0;

@@ -1,5 +1,7 @@
 #include "image/KeyWords.h"
 
+#include "image/ShortBytes.h"
+
 #include <cstring>
 
 namespace vorn {
@@ -182,30 +184,6 @@ constexpr KeyWord keyWords[] = {
     {"[WWWFavorites]", "", {0xE0, 0x66}, 2, "web favourites", 621, "WWW Favorites"},
 };
 
-template <class Word> Word load(const char* p) {
-    Word word;
-    std::memcpy(&word, p, sizeof word);
-    return word;
-}
-
-// Whether two spellings of length n are the same, with two or three overlapping loads a side
-// instead of a library call: key words are short.
-bool sameSpelling(const char* a, const char* b, std::size_t n) {
-    if (n > 24)
-        return std::memcmp(a, b, n) == 0;
-    if (n >= 8)
-        return load<std::uint64_t>(a) == load<std::uint64_t>(b) &&
-               (n <= 16 || load<std::uint64_t>(a + 8) == load<std::uint64_t>(b + 8)) &&
-               load<std::uint64_t>(a + n - 8) == load<std::uint64_t>(b + n - 8);
-    if (n >= 4)
-        return load<std::uint32_t>(a) == load<std::uint32_t>(b) &&
-               load<std::uint32_t>(a + n - 4) == load<std::uint32_t>(b + n - 4);
-    if (n >= 2)
-        return load<std::uint16_t>(a) == load<std::uint16_t>(b) &&
-               load<std::uint16_t>(a + n - 2) == load<std::uint16_t>(b + n - 2);
-    return n == 0 || a[0] == b[0];
-}
-
 // Words and synonyms for lookup by spelling, built at compile time: an open-addressing table
 // with a cheap hash, since the encoder looks up every key word of every key.
 class WordIndex {
@@ -224,7 +202,7 @@ public:
             if (!slot.key)
                 return nullptr;
             if (slot.word.size() == word.size() &&
-                sameSpelling(slot.word.data(), word.data(), word.size()))
+                shortBytes::same(slot.word.data(), word.data(), word.size()))
                 return slot.key;
         }
     }
@@ -234,10 +212,12 @@ private:
         std::string_view word;
         const KeyWord* key = nullptr;
     };
-    static constexpr std::size_t size = 1024; // well over twice the words and synonyms
+    static constexpr int indexBits = 10;
+    static constexpr std::size_t size = std::size_t{1} << indexBits; // over 5 times the words
     static constexpr std::size_t mask = size - 1;
 
-    // Key words are short and differ near their ends: the length and three characters will do.
+    // Key words are short and differ near their ends: the length and three characters, mixed
+    // by one multiplication, will do.
     static constexpr std::size_t hash(std::string_view word) {
         const std::size_t n = word.size();
         if (n < 3)
@@ -245,9 +225,9 @@ private:
         const auto at = [&](std::size_t i) {
             return static_cast<std::uint32_t>(static_cast<unsigned char>(word[i]));
         };
-        const std::uint32_t h = static_cast<std::uint32_t>(n) * 0x9E3779B1u ^ at(1) * 0x85EBCA6Bu ^
-                                at(n - 2) * 0xC2B2AE35u ^ at(2) * 0x27D4EB2Fu;
-        return (h >> 16) & mask;
+        const std::uint32_t key =
+            at(1) | at(2) << 8 | at(n - 2) << 16 | static_cast<std::uint32_t>(n) << 24;
+        return (key * 0x9E3779B1u) >> (32 - indexBits);
     }
 
     constexpr void insert(std::string_view word, const KeyWord* key) {
