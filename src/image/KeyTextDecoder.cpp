@@ -39,7 +39,8 @@ constexpr CodeName shiftLevelPrefix = CodeName::of(functionWords::shiftLevelPref
 // are locals of the decoding functions, so that the compiler keeps them in registers.
 class RecordDecoder {
 public:
-    explicit RecordDecoder(const TemplateImage& image) {
+    explicit RecordDecoder(const TemplateImage& image)
+        : names_(codeNameTables()) {
         std::copy(image.begin(), image.end(), bytes_.begin());
         bytes_[imageSize] = 0;
     }
@@ -111,14 +112,14 @@ private:
     }
 
     // Returns null when the record's terminator was read inside the sequence.
-    static char* decodeExtended(const std::uint8_t*& in, char* out) {
+    char* decodeExtended(const std::uint8_t*& in, char* out) const {
         const std::uint8_t c = next(in);
         if (c == 0)
             return nullptr;
         if (c == 0xF0)
             return add(out, words::breakPrefixes);
         if (c != 0x2A)
-            return add(out, codeNameTables().extended[c]);
+            return add(out, names_.extended[c]);
         const std::uint8_t d = next(in);
         if (d == 0)
             return nullptr;
@@ -143,8 +144,7 @@ private:
         return d == 0x45 ? add(out, words::pauseBreak) : out;
     }
 
-    static char* decodeScanRecord(const std::uint8_t*& in, char* out) {
-        const auto& names = codeNameTables().single;
+    char* decodeScanRecord(const std::uint8_t*& in, char* out) const {
         int levels = 0;
         for (std::uint8_t b = next(in); b != 0; b = next(in)) {
             char* after = out;
@@ -163,7 +163,7 @@ private:
             }
             case 0xF0: after = add(out, words::breakPrefix); break;
             case separatorCode: after = add(out, words::separator); break;
-            default: after = add(out, names[b]);
+            default: after = add(out, names_.single[b]);
             }
             if (!after)
                 break;
@@ -174,6 +174,7 @@ private:
         return out;
     }
 
+    const CodeNameTables& names_;
     std::array<std::uint8_t, imageSize + 1> bytes_;
 };
 
@@ -194,7 +195,9 @@ std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
 
 // Flattened: the decoding loops then keep their positions in registers.
 [[gnu::flatten]] void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
-    // All texts in one pass into one buffer, then into the strings.
+    // All texts in one pass into one buffer, then into the strings. The buffer has room to
+    // read `shortText` characters from any text's start.
+    constexpr std::size_t shortText = 15; // what a string holds without an allocation
     const auto buffer = textBuffer(imageSize, keyNumberCount);
     std::array<char*, keyNumberCount + 1> ends{};
     ends[0] = buffer.get();
@@ -202,10 +205,18 @@ std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
     const std::uint8_t* in = decoder.at(offsets::keyArea);
     for (int record = 0; record < keyNumberCount; ++record)
         ends[record + 1] = decoder.decode(in, ends[record]);
+    std::fill_n(ends[keyNumberCount], shortText, '\0'); // read, never kept
     for (int record = 0; record < keyNumberCount; ++record) {
         std::string& text = keyText[keyOrder[record]];
+        const auto size = static_cast<std::size_t>(ends[record + 1] - ends[record]);
         text.clear();
-        text.append(ends[record], static_cast<std::size_t>(ends[record + 1] - ends[record]));
+        if (size <= shortText) {
+            // A fixed-size copy into the string's own buffer, then cut: no library call.
+            text.append(ends[record], shortText);
+            text.resize(size);
+        } else {
+            text.append(ends[record], size);
+        }
     }
     pairModelKeys(keyText, modelId);
 }

@@ -216,23 +216,31 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
     std::array<char, StoredBytes::room> record;
     StoredBytes output(record);
     Encoder encoder(output);
-    std::size_t pos = offsets::keyArea;
-    for (std::size_t r = 0; r < static_cast<std::size_t>(keyNumberCount); ++r) {
-        const std::string& text = keyText[keyOrder[r]];
-        if (!text.empty()) {
-            encoder.reset();
-            walkKeyText(text, encoder);
-            // Leave one byte for this record's terminator and for each record after it.
-            const std::size_t room = offsets::keyArea + maxContentBytes + r - pos;
-            const std::string_view bytes = encoder.bytes();
-            const std::size_t count = std::min(bytes.size(), room);
-            shortBytes::copy(reinterpret_cast<char*>(image.data()) + pos, bytes.data(), count);
-            pos += count;
+    char* const area = reinterpret_cast<char*>(image.data()) + offsets::keyArea;
+    char* out = area;
+    // Leave one byte for the terminator of each record still to come.
+    char* contentEnd = area + maxContentBytes;
+    for (std::size_t block = 0; block < 6; ++block) {
+        const std::size_t first = 32 * block;
+        const std::size_t end = std::min<std::size_t>(first + 32, keyNumberCount);
+        for (std::size_t r = first; r < end; ++r) {
+            const std::string& text = keyText[keyOrder[r]];
+            if (!text.empty()) {
+                encoder.reset();
+                walkKeyText(text, encoder);
+                const std::string_view bytes = encoder.bytes();
+                const std::size_t count =
+                    std::min(bytes.size(), static_cast<std::size_t>(contentEnd - out));
+                shortBytes::copy(out, bytes.data(), count);
+                out += count;
+            }
+            *out++ = 0;
+            ++contentEnd;
         }
-        image[pos++] = 0;
         // The records are in place: the block index needs no second pass over them.
-        if (const std::size_t done = r + 1; done % 32 == 0 && done / 32 <= 5)
-            storeBlockIndexEntry(image, done / 32 - 1, pos);
+        if (block < 5)
+            storeBlockIndexEntry(image, block,
+                                 static_cast<std::size_t>(out - area) + offsets::keyArea);
     }
 }
 

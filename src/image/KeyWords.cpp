@@ -184,64 +184,75 @@ constexpr KeyWord keyWords[] = {
     {"[WWWFavorites]", "", {0xE0, 0x66}, 2, "web favourites", 621, "WWW Favorites"},
 };
 
-// Words and synonyms for lookup by spelling, built at compile time: an open-addressing table
-// with a cheap hash, since the encoder looks up every key word of every key.
-class WordIndex {
-public:
-    constexpr WordIndex() {
-        for (const KeyWord& k : keyWords) {
-            insert(k.word, &k);
-            if (!k.synonym.empty())
-                insert(k.synonym, &k);
-        }
-    }
-
-    const KeyWord* find(std::string_view word) const {
-        for (std::size_t i = hash(word);; i = (i + 1) & mask) {
-            const Slot& slot = slots_[i];
-            if (!slot.key)
-                return nullptr;
-            if (slot.word.size() == word.size() &&
-                shortBytes::same(slot.word.data(), word.data(), word.size()))
-                return slot.key;
-        }
-    }
-
-private:
-    struct Slot {
-        std::string_view word;
-        const KeyWord* key = nullptr;
-    };
-    static constexpr int indexBits = 10;
-    static constexpr std::size_t size = std::size_t{1} << indexBits; // over 5 times the words
-    static constexpr std::size_t mask = size - 1;
-
-    // Key words are short and differ near their ends: the length and three characters, mixed
-    // by one multiplication, will do.
-    static constexpr std::size_t hash(std::string_view word) {
-        const std::size_t n = word.size();
-        if (n < 3)
-            return n;
-        const auto at = [&](std::size_t i) {
-            return static_cast<std::uint32_t>(static_cast<unsigned char>(word[i]));
-        };
-        const std::uint32_t key =
-            at(1) | at(2) << 8 | at(n - 2) << 16 | static_cast<std::uint32_t>(n) << 24;
-        return (key * 0x9E3779B1u) >> (32 - indexBits);
-    }
-
-    constexpr void insert(std::string_view word, const KeyWord* key) {
-        std::size_t i = hash(word);
-        while (slots_[i].key && slots_[i].word != word)
-            i = (i + 1) & mask;
-        if (!slots_[i].key)
-            slots_[i] = {word, key}; // the first entry of a spelling wins
-    }
-
-    std::array<Slot, size> slots_{};
+// Words and synonyms by spelling, for lookup: the encoder looks up every key word of every
+// key. A hash of the length and three characters, which differ for every spelling, picks one
+// slot; the multiplier is chosen at compile time so that no two spellings share a slot, and a
+// lookup is one hash and one compare.
+struct Spelling {
+    CodeName name;
+    const KeyWord* key = nullptr;
 };
 
-constexpr WordIndex wordIndex;
+constexpr std::size_t spellingCount = [] {
+    std::size_t count = 0;
+    for (const KeyWord& k : keyWords)
+        count += k.synonym.empty() ? 1 : 2;
+    return count;
+}();
+
+// Entry 0 stands for "none": its empty name matches no word.
+constexpr std::array<Spelling, spellingCount + 1> spellings = [] {
+    std::array<Spelling, spellingCount + 1> all{};
+    std::size_t next = 1;
+    for (const KeyWord& k : keyWords) {
+        all[next++] = {CodeName::of(k.word), &k};
+        if (!k.synonym.empty())
+            all[next++] = {CodeName::of(k.synonym), &k};
+    }
+    return all;
+}();
+
+constexpr int slotBits = 12;
+constexpr std::size_t slotCount = std::size_t{1} << slotBits;
+
+// Words shorter than three characters are never looked up.
+constexpr std::uint32_t hashKey(std::string_view word) {
+    const auto at = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(word[i]));
+    };
+    const std::size_t n = word.size();
+    return at(1) | at(2) << 8 | at(n - 2) << 16 | static_cast<std::uint32_t>(n) << 24;
+}
+
+constexpr std::size_t slotOf(std::uint32_t key, std::uint32_t multiplier) {
+    return (key * multiplier) >> (32 - slotBits);
+}
+
+constexpr bool spreadsAll(std::uint32_t multiplier) {
+    std::array<bool, slotCount> taken{};
+    for (std::size_t i = 1; i < spellings.size(); ++i) {
+        const std::size_t slot = slotOf(hashKey(spellings[i].name.view()), multiplier);
+        if (taken[slot])
+            return false;
+        taken[slot] = true;
+    }
+    return true;
+}
+
+constexpr std::uint32_t slotMultiplier = [] {
+    for (std::uint32_t multiplier = 0x9E3779B1u;; multiplier += 0x10000002u)
+        if (spreadsAll(multiplier))
+            return multiplier;
+}();
+
+constexpr std::array<std::uint8_t, slotCount> spellingInSlot = [] {
+    static_assert(spellingCount < 256);
+    std::array<std::uint8_t, slotCount> slots{};
+    for (std::size_t i = 1; i < spellings.size(); ++i)
+        slots[slotOf(hashKey(spellings[i].name.view()), slotMultiplier)] =
+            static_cast<std::uint8_t>(i);
+    return slots;
+}();
 
 constexpr CodeNameTables codeNames = [] {
     CodeNameTables n{};
@@ -305,7 +316,13 @@ std::optional<int> delayWordValue(std::string_view word) {
 }
 
 const KeyWord* findKeyWord(std::string_view word) {
-    return wordIndex.find(word);
+    if (word.size() < 3 || word.size() > sizeof(CodeName::chars))
+        return nullptr;
+    const Spelling& spelling = spellings[spellingInSlot[slotOf(hashKey(word), slotMultiplier)]];
+    return spelling.name.size == word.size() &&
+                   shortBytes::same(spelling.name.chars.data(), word.data(), word.size())
+               ? spelling.key
+               : nullptr;
 }
 
 std::string scanWordBytes(std::string_view word) {

@@ -21,10 +21,11 @@ template <class Word> void store(char* p, Word word) {
 
 // Whether the n bytes at a and b are the same.
 inline bool same(const char* a, const char* b, std::size_t n) {
-    if (n > 16)
+    if (n > 24)
         return std::memcmp(a, b, n) == 0;
     if (n >= 8)
         return load<std::uint64_t>(a) == load<std::uint64_t>(b) &&
+               (n <= 16 || load<std::uint64_t>(a + 8) == load<std::uint64_t>(b + 8)) &&
                load<std::uint64_t>(a + n - 8) == load<std::uint64_t>(b + n - 8);
     if (n >= 4)
         return load<std::uint32_t>(a) == load<std::uint32_t>(b) &&
