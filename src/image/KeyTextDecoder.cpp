@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 
 namespace vorn {
@@ -32,6 +33,20 @@ constexpr CodeName pauseBreak = CodeName::of("[PauseBreak]");
 constexpr CodeName delayPrefix = CodeName::of(functionWords::delayPrefix);
 constexpr CodeName shiftLevelPrefix = CodeName::of(functionWords::shiftLevelPrefix);
 } // namespace words
+
+constexpr std::array<bool, 256> marked(std::initializer_list<std::uint8_t> bytes) {
+    std::array<bool, 256> marks{};
+    for (const std::uint8_t b : bytes)
+        marks[b] = true;
+    return marks;
+}
+
+// The bytes an ASCII record does not hold as themselves, and the bytes of a scan-code record
+// that are not single codes.
+constexpr auto asciiSpecial =
+    marked({carriageReturnCode, '[', ']', separatorCode, functionPrefixCode});
+constexpr auto scanSpecial =
+    marked({0xE0, 0xE1, scanMarkerCode, functionPrefixCode, 0xF0, separatorCode});
 
 // Decodes records from an image into a character buffer. It reads from a copy of the image
 // with a 0x00 after its end: every sequence stops at the first 0x00 it reads, so no read needs
@@ -90,6 +105,10 @@ private:
 
     static char* decodeAsciiRecord(const std::uint8_t*& in, std::uint8_t b, char* out) {
         for (; b != 0; b = next(in)) {
+            if (!asciiSpecial[b]) {
+                *out++ = static_cast<char>(b);
+                continue;
+            }
             switch (b) {
             case carriageReturnCode: out = add(out, words::carriageReturn); break;
             case '[': out = add(out, words::openBracket); break;
@@ -105,7 +124,7 @@ private:
                     out = addNumberWord(out, words::delayPrefix, operand);
                 break;
             }
-            default: *out++ = static_cast<char>(b);
+            default: break;
             }
         }
         return out;
@@ -147,6 +166,10 @@ private:
     char* decodeScanRecord(const std::uint8_t*& in, char* out) const {
         int levels = 0;
         for (std::uint8_t b = next(in); b != 0; b = next(in)) {
+            if (!scanSpecial[b]) {
+                out = add(out, names_.single[b]);
+                continue;
+            }
             char* after = out;
             switch (b) {
             case 0xE0: after = decodeExtended(in, out); break;
@@ -163,7 +186,7 @@ private:
             }
             case 0xF0: after = add(out, words::breakPrefix); break;
             case separatorCode: after = add(out, words::separator); break;
-            default: after = add(out, names_.single[b]);
+            default: break;
             }
             if (!after)
                 break;

@@ -66,8 +66,24 @@ bool walkKeyTextFrom(std::string_view text, std::size_t i, WalkState state, Visi
     return visitor.end(state.inWord);
 }
 
+constexpr bool isBracket(char c) {
+    return c == '[' || c == ']';
+}
+
+// The position of the first "[" or "]" from `from` on, or the text's end; four characters
+// to a step where the text has them.
 inline std::size_t nextBracket(std::string_view text, std::size_t from) {
-    while (from < text.size() && text[from] != '[' && text[from] != ']')
+    for (; from + 4 <= text.size(); from += 4) {
+        if (isBracket(text[from]))
+            return from;
+        if (isBracket(text[from + 1]))
+            return from + 1;
+        if (isBracket(text[from + 2]))
+            return from + 2;
+        if (isBracket(text[from + 3]))
+            return from + 3;
+    }
+    while (from < text.size() && !isBracket(text[from]))
         ++from;
     return from;
 }

@@ -54,7 +54,7 @@ std::string scanWordBytes(std::string_view word);
 // 1..4 for a scan-code word of the table, 0 for anything else.
 int scanWordByteCount(std::string_view word);
 // A key word's name in a fixed-size cell, which the decoder copies whole without a loop.
-struct CodeName {
+struct alignas(32) CodeName {
     std::array<char, 24> chars;
     std::uint8_t size;
 
