@@ -74,11 +74,11 @@ constexpr bool isBracket(char c) {
     return c == '[' || c == ']';
 }
 
-// Marks, in the top bit of each byte, the bytes of `eight` that are "[" or "]".
+// Marks, in the top bit of each byte, the bytes of `eight` that are "[" or "]". The lowest
+// mark is exact; marks above it may be false, which does not matter for finding the first.
 inline std::uint64_t bracketMarks(std::uint64_t eight) {
     constexpr std::uint64_t ones = 0x0101010101010101ull;
-    constexpr std::uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
-    const auto zeroBytes = [](std::uint64_t x) { return ~(((x & low7) + low7) | x) & ~low7; };
+    const auto zeroBytes = [](std::uint64_t x) { return (x - ones) & ~x & (ones << 7); };
     return zeroBytes(eight ^ (ones * '[')) | zeroBytes(eight ^ (ones * ']'));
 }
 

@@ -1,6 +1,7 @@
 // The image decoder and encoder on any 2048 bytes: decoding stays inside the image; after
 // encoding the key area holds exactly 176 records, the block index points at the records it
-// names, and every byte outside the records and the block index keeps its value.
+// names, every byte outside the records and the block index keeps its value, and each record
+// holds what encodeKeyText() gives for its text.
 #include "FuzzInput.h"
 #include "image/KeyTextDecoder.h"
 #include "image/KeyTextEncoder.h"
@@ -9,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
 
 namespace vorn::fuzz {
 namespace {
@@ -45,6 +47,21 @@ void checkEncoded(const TemplateImage& before, const TemplateImage& image) {
             "the settings after the block index keep their values");
 }
 
+// Each record holds its text's bytes as encodeKeyText() gives them, without 0x00, cut where
+// the key area runs out.
+void checkRecordsMatchTexts(const TemplateImage& image, const KeyTexts& keyText) {
+    std::size_t pos = offsets::keyArea;
+    for (int record = 0; record < keyNumberCount; ++record) {
+        std::string expected = encodeKeyText(keyText[keyOrder[record]]);
+        std::erase(expected, '\0');
+        expected.resize(std::min(expected.size(), maxContentBytes + record - pos));
+        require(std::equal(expected.begin(), expected.end(), image.begin() + pos),
+                "a record holds its text's bytes");
+        pos += expected.size();
+        require(image[pos++] == 0, "a record ends after its text's bytes");
+    }
+}
+
 } // namespace
 } // namespace vorn::fuzz
 
@@ -69,6 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TemplateImage before = *image;
     encodeImage(*image, *keyText, model);
     fuzz::checkEncoded(before, *image);
+    fuzz::checkRecordsMatchTexts(*image, *keyText);
     validateImage(*image);
     return 0;
 }

@@ -87,6 +87,38 @@ TEST(KeyWords, EveryWordAndSynonymMapsToItsBytesAndBackToItsName) {
     EXPECT_EQ(extendedCodeWord(0x2A), "");
 }
 
+// The lookup hashes the length and a few characters: spellings that differ anywhere else
+// must still not be taken for each other.
+TEST(KeyWords, NearMissesOfSpellingsAreNotFound) {
+    std::set<std::string> all;
+    for (const KeyWord& k : keyWordTable()) {
+        all.emplace(k.word);
+        if (!k.synonym.empty())
+            all.emplace(k.synonym);
+    }
+    const auto expectFoundOnlyIfASpelling = [&](const std::string& text) {
+        const KeyWord* found = findKeyWord(text);
+        EXPECT_EQ(found != nullptr, all.count(text) > 0) << text;
+        if (found) {
+            EXPECT_TRUE(found->word == text || found->synonym == text) << text;
+        }
+    };
+    for (const std::string& spelling : all) {
+        for (std::size_t at = 0; at < spelling.size(); ++at) {
+            for (const char c : {'x', 'Q', '0', '\0', '\xFF', '['}) {
+                std::string changed = spelling;
+                changed[at] = c;
+                expectFoundOnlyIfASpelling(changed);
+            }
+        }
+        expectFoundOnlyIfASpelling(spelling + "]");
+        expectFoundOnlyIfASpelling("[" + spelling);
+        expectFoundOnlyIfASpelling(spelling.substr(0, spelling.size() - 1) + "x]");
+    }
+    for (const char* text : {"", "[", "]", "[]", "[x", "[Ctrl+PrintScreen]x", "[Ctrl+PrintScreex]"})
+        expectFoundOnlyIfASpelling(text);
+}
+
 TEST(KeyWords, LettersHaveLowerCaseSynonymsOnly) {
     for (char c = 'A'; c <= 'Z'; ++c) {
         const std::string upper = std::string("[") + c + "]";

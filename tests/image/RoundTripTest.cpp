@@ -7,6 +7,7 @@
 #include "image/KeyWords.h"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <random>
 
 namespace vorn {
@@ -164,6 +165,33 @@ TEST(RoundTrip, AnyTextsKeepTheKeyAreaLayout) {
         }
         ASSERT_LE(pos, offsets::keyAreaSize);
         EXPECT_EQ(image[pos - 1], 0);
+    }
+}
+
+// The key area gets a record's bytes through an output of its own, bounded and dropping 0x00
+// as it comes: that must give what encodeKeyText gives, without 0x00, cut where the key area
+// runs out.
+TEST(RoundTrip, ImageRecordsHoldTheTextsBytesWithoutZerosCutToTheRoom) {
+    TextGenerator gen(31);
+    for (int round = 0; round < 300; ++round) {
+        KeyTexts keyText;
+        for (auto& text : keyText) {
+            text = gen.anyText();
+            if (gen.pick(40) == 0)
+                text = std::string(static_cast<std::size_t>(gen.pick(900)), 'x') + text;
+        }
+        TemplateImage image = newTemplateImage(2018);
+        encodeImage(image, keyText, 2018);
+        std::size_t pos = 0;
+        for (int r = 0; r < keyNumberCount; ++r) {
+            std::string expected = encodeKeyText(keyText[keyOrder[r]]);
+            std::erase(expected, '\0');
+            expected.resize(std::min(expected.size(), maxContentBytes + r - pos));
+            const std::string stored(image.begin() + pos, image.begin() + pos + expected.size());
+            ASSERT_EQ(stored, expected) << "round " << round << ", record " << r;
+            pos += expected.size();
+            ASSERT_EQ(image[pos++], 0) << "round " << round << ", record " << r;
+        }
     }
 }
 
