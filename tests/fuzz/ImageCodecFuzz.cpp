@@ -55,8 +55,8 @@ void checkRecordsMatchTexts(const TemplateImage& image, const KeyTexts& keyText)
         std::string expected = encodeKeyText(keyText[keyOrder[record]]);
         std::erase(expected, '\0');
         expected.resize(std::min(expected.size(), maxContentBytes + record - pos));
-        require(std::equal(expected.begin(), expected.end(), image.begin() + pos),
-                "a record holds its text's bytes");
+        const std::string stored(image.begin() + pos, image.begin() + pos + expected.size());
+        require(stored == expected, "a record holds its text's bytes");
         pos += expected.size();
         require(image[pos++] == 0, "a record ends after its text's bytes");
     }
