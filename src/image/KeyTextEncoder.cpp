@@ -1,6 +1,7 @@
 #include "image/KeyTextEncoder.h"
 
 #include "image/KeyTextWalker.h"
+#include "image/KeyWordIndex.h"
 #include "image/KeyWords.h"
 #include "image/ShortBytes.h"
 
@@ -106,7 +107,7 @@ public:
     }
     bool close(std::string_view word, bool) {
         // Key words are the common case; no key word is spelt like a function word.
-        if (const KeyWord* key = findKeyWord(word)) {
+        if (const KeyWord* key = keyWordIndex::find(word)) {
             scan_ = true;
             out_.put(*key);
             return true;

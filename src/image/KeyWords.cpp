@@ -1,6 +1,6 @@
 #include "image/KeyWords.h"
 
-#include "image/ShortBytes.h"
+#include "image/KeyWordIndex.h"
 
 #include <cstring>
 
@@ -184,14 +184,11 @@ constexpr KeyWord keyWords[] = {
     {"[WWWFavorites]", "", {0xE0, 0x66}, 2, "web favourites", 621, "WWW Favorites"},
 };
 
-// Words and synonyms by spelling, for lookup: the encoder looks up every key word of every
-// key. A hash of the length and three characters, which differ for every spelling, picks one
-// slot; the multiplier is chosen at compile time so that no two spellings share a slot, and a
-// lookup is one hash and one compare.
-struct Spelling {
-    CodeName name;
-    const KeyWord* key = nullptr;
-};
+} // namespace
+
+namespace keyWordIndex {
+
+namespace {
 
 constexpr std::size_t spellingCount = [] {
     std::size_t count = 0;
@@ -200,8 +197,7 @@ constexpr std::size_t spellingCount = [] {
     return count;
 }();
 
-// Entry 0 stands for "none": its empty name matches no word.
-constexpr std::array<Spelling, spellingCount + 1> spellings = [] {
+constexpr std::array<Spelling, spellingCount + 1> allSpellings = [] {
     std::array<Spelling, spellingCount + 1> all{};
     std::size_t next = 1;
     for (const KeyWord& k : keyWords) {
@@ -212,32 +208,18 @@ constexpr std::array<Spelling, spellingCount + 1> spellings = [] {
     return all;
 }();
 
-constexpr int slotBits = 12;
-constexpr std::size_t slotCount = std::size_t{1} << slotBits;
-
-// Words shorter than three characters are never looked up.
-constexpr std::uint32_t hashKey(std::string_view word) {
-    const auto at = [&](std::size_t i) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(word[i]));
-    };
-    const std::size_t n = word.size();
-    return at(1) | at(2) << 8 | at(n - 2) << 16 | static_cast<std::uint32_t>(n) << 24;
-}
-
-constexpr std::size_t slotOf(std::uint32_t key, std::uint32_t multiplier) {
-    return (key * multiplier) >> (32 - slotBits);
-}
-
 constexpr bool spreadsAll(std::uint32_t multiplier) {
     std::array<bool, slotCount> taken{};
-    for (std::size_t i = 1; i < spellings.size(); ++i) {
-        const std::size_t slot = slotOf(hashKey(spellings[i].name.view()), multiplier);
+    for (std::size_t i = 1; i < allSpellings.size(); ++i) {
+        const std::size_t slot = slotOf(hashKey(allSpellings[i].name.view()), multiplier);
         if (taken[slot])
             return false;
         taken[slot] = true;
     }
     return true;
 }
+
+} // namespace
 
 constexpr std::uint32_t slotMultiplier = [] {
     for (std::uint32_t multiplier = 0x9E3779B1u;; multiplier += 0x10000002u)
@@ -248,11 +230,17 @@ constexpr std::uint32_t slotMultiplier = [] {
 constexpr std::array<std::uint8_t, slotCount> spellingInSlot = [] {
     static_assert(spellingCount < 256);
     std::array<std::uint8_t, slotCount> slots{};
-    for (std::size_t i = 1; i < spellings.size(); ++i)
-        slots[slotOf(hashKey(spellings[i].name.view()), slotMultiplier)] =
+    for (std::size_t i = 1; i < allSpellings.size(); ++i)
+        slots[slotOf(hashKey(allSpellings[i].name.view()), slotMultiplier)] =
             static_cast<std::uint8_t>(i);
     return slots;
 }();
+
+constexpr const Spelling* spellings = allSpellings.data();
+
+} // namespace keyWordIndex
+
+namespace {
 
 constexpr CodeNameTables codeNames = [] {
     CodeNameTables n{};
@@ -316,13 +304,7 @@ std::optional<int> delayWordValue(std::string_view word) {
 }
 
 const KeyWord* findKeyWord(std::string_view word) {
-    if (word.size() < 3 || word.size() > sizeof(CodeName::chars))
-        return nullptr;
-    const Spelling& spelling = spellings[spellingInSlot[slotOf(hashKey(word), slotMultiplier)]];
-    return spelling.name.size == word.size() &&
-                   shortBytes::same(spelling.name.chars.data(), word.data(), word.size())
-               ? spelling.key
-               : nullptr;
+    return keyWordIndex::find(word);
 }
 
 std::string scanWordBytes(std::string_view word) {
