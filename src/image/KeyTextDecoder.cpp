@@ -218,27 +218,24 @@ std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
 
 // Flattened: the decoding loops then keep their positions in registers.
 [[gnu::flatten]] void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
-    // All texts in one pass into one buffer, then into the strings. The buffer has room to
-    // read `shortText` characters from any text's start.
+    // Each record into one buffer, then into its string. A text of up to `shortText`
+    // characters goes in as a fixed-size copy into the string's own buffer, then cut: no
+    // library call. The buffer has room for any record's text and the bytes read after it.
     constexpr std::size_t shortText = 15; // what a string holds without an allocation
-    const auto buffer = textBuffer(imageSize, keyNumberCount);
-    std::array<char*, keyNumberCount + 1> ends{};
-    ends[0] = buffer.get();
+    const auto buffer = textBuffer(imageSize, 1);
     const RecordDecoder decoder(image);
     const std::uint8_t* in = decoder.at(offsets::keyArea);
-    for (int record = 0; record < keyNumberCount; ++record)
-        ends[record + 1] = decoder.decode(in, ends[record]);
-    std::fill_n(ends[keyNumberCount], shortText, '\0'); // read, never kept
     for (int record = 0; record < keyNumberCount; ++record) {
+        const char* end = decoder.decode(in, buffer.get());
+        std::fill_n(buffer.get() + (end - buffer.get()), shortText, '\0'); // read, never kept
+        const auto size = static_cast<std::size_t>(end - buffer.get());
         std::string& text = keyText[keyOrder[record]];
-        const auto size = static_cast<std::size_t>(ends[record + 1] - ends[record]);
         text.clear();
         if (size <= shortText) {
-            // A fixed-size copy into the string's own buffer, then cut: no library call.
-            text.append(ends[record], shortText);
+            text.append(buffer.get(), shortText);
             text.resize(size);
         } else {
-            text.append(ends[record], size);
+            text.append(buffer.get(), size);
         }
     }
     pairModelKeys(keyText, modelId);
