@@ -12,12 +12,11 @@ namespace vorn {
 
 namespace {
 
-// The decoder writes every name as a whole cell: at most one cell per image byte it reads,
-// plus one shift-level word per record, plus the last cell's unused tail.
+// The decoder writes every name as a whole cell. A record's text takes at most one cell per
+// image byte and one for its shift-level word; one more holds the last cell's unused tail and
+// the characters read after the text.
 constexpr std::size_t cellSize = sizeof(CodeName::chars);
-constexpr std::size_t textRoom(std::size_t bytes, std::size_t records) {
-    return (bytes + records + 1) * cellSize;
-}
+constexpr std::size_t textRoom = (imageSize + 2) * cellSize;
 
 // Fixed words the decoder writes, in cells.
 namespace words {
@@ -201,14 +200,14 @@ private:
     std::array<std::uint8_t, imageSize + 1> bytes_;
 };
 
-std::unique_ptr<char[]> textBuffer(std::size_t bytes, std::size_t records) {
-    return std::make_unique_for_overwrite<char[]>(textRoom(bytes, records));
+std::unique_ptr<char[]> textBuffer() {
+    return std::make_unique_for_overwrite<char[]>(textRoom);
 }
 
 } // namespace
 
 std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
-    const auto buffer = textBuffer(imageSize, 1);
+    const auto buffer = textBuffer();
     const RecordDecoder decoder(image);
     const std::uint8_t* in = decoder.at(pos);
     char* end = decoder.decode(in, buffer.get());
@@ -220,14 +219,15 @@ std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
 [[gnu::flatten]] void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
     // Each record into one buffer, then into its string. A text of up to `shortText`
     // characters goes in as a fixed-size copy into the string's own buffer, then cut: no
-    // library call. The buffer has room for any record's text and the bytes read after it.
+    // library call.
     constexpr std::size_t shortText = 15; // what a string holds without an allocation
-    const auto buffer = textBuffer(imageSize, 1);
+    static_assert(shortText < cellSize);
+    const auto buffer = textBuffer();
     const RecordDecoder decoder(image);
     const std::uint8_t* in = decoder.at(offsets::keyArea);
     for (int record = 0; record < keyNumberCount; ++record) {
-        const char* end = decoder.decode(in, buffer.get());
-        std::fill_n(buffer.get() + (end - buffer.get()), shortText, '\0'); // read, never kept
+        char* end = decoder.decode(in, buffer.get());
+        std::fill_n(end, shortText, '\0'); // read, never kept
         const auto size = static_cast<std::size_t>(end - buffer.get());
         std::string& text = keyText[keyOrder[record]];
         text.clear();
