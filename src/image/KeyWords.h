@@ -53,7 +53,8 @@ const KeyWord* findKeyWord(std::string_view word);
 std::string scanWordBytes(std::string_view word);
 // 1..4 for a scan-code word of the table, 0 for anything else.
 int scanWordByteCount(std::string_view word);
-// A key word's name in a fixed-size cell, which the decoder copies whole without a loop.
+// A key word's name in a fixed-size cell, which the decoder copies whole without a loop;
+// 32 bytes, so that finding one in a table is a shift.
 struct alignas(32) CodeName {
     std::array<char, 24> chars;
     std::uint8_t size;
