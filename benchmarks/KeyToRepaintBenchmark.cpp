@@ -2,6 +2,7 @@
 // keys, all filled): the typing rules, then the whole screen drawn again.
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
+#include "support/PaintCounter.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVornView.h"
 #include "ui/EditorDialogs.h"
@@ -29,16 +30,6 @@ public:
     bool confirmModelSwitch() override { return false; }
 };
 
-struct PaintCounter : QObject {
-    explicit PaintCounter(int& count)
-        : count_(count) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        count_ += event->type() == QEvent::Paint;
-        return false;
-    }
-    int& count_;
-};
-
 void keyToRepaint(benchmark::State& state) {
     QTemporaryDir folder;
     vorn::SettingsStore settings;
@@ -57,7 +48,7 @@ void keyToRepaint(benchmark::State& state) {
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();
     int paints = 0;
-    PaintCounter counter(paints);
+    vorn::test::PaintCounter counter(paints);
     frame.view()->installEventFilter(&counter);
     // "a" and Backspace as X11 delivers them (Linux codes 30 and 14, plus 8).
     QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0x61, 0, "a");

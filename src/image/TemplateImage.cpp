@@ -1,7 +1,8 @@
 #include "image/TemplateImage.h"
 
+#include "image/ShortBytes.h"
+
 #include <algorithm>
-#include <cstring>
 
 namespace vorn {
 
@@ -13,8 +14,7 @@ std::size_t nonZeroBytes(const std::uint8_t* bytes, std::size_t size) {
     constexpr std::uint64_t ones = 0x0101010101010101ull;
     std::uint64_t lanes = 0; // eight byte-wide counters; each counts at most size / 8 < 255
     for (std::size_t i = 0; i < size; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes + i, sizeof word);
+        const auto word = shortBytes::load<std::uint64_t>(reinterpret_cast<const char*>(bytes) + i);
         // A byte's top bit ends up set exactly when the byte is not 0x00.
         const std::uint64_t nonZero = ((word & low7) + low7) | word;
         lanes += (nonZero >> 7) & ones;

@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 #include "image/KeyTextEncoder.h"
+#include "support/PaintCounter.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVornView.h"
 #include "ui/CommandTable.h"
@@ -40,16 +41,6 @@ struct WindowFixture : SessionFixture {
         frame.view()->removeEventFilter(&counter);
         return paints;
     }
-
-    struct PaintCounter : QObject {
-        explicit PaintCounter(int& count)
-            : count_(count) {}
-        bool eventFilter(QObject*, QEvent* event) override {
-            count_ += event->type() == QEvent::Paint;
-            return false;
-        }
-        int& count_;
-    };
 };
 
 TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
