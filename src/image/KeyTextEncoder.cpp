@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 namespace vorn {
 
@@ -23,6 +24,31 @@ std::uint8_t uncheckedDelayOperand(std::string_view word) {
         value = value * 10 + static_cast<unsigned>(static_cast<unsigned char>(word[i]) - '0');
     }
     return static_cast<std::uint8_t>(value);
+}
+
+// Puts the bytes of a word that is not a key word; false when the walk stops there: after a
+// shift-level word (the rest of the text is ignored) and at an unknown word (the record is cut
+// there, without its leading 0xFF).
+template <class Put> bool putFunctionWord(std::string_view word, bool& scan, Put put) {
+    if (word == functionWords::separator) {
+        put(separatorCode);
+    } else if (word == functionWords::caps) {
+        put(functionPrefixCode);
+        put(capsOperand);
+    } else if (word == functionWords::carriageReturn) {
+        put(carriageReturnCode);
+    } else if (word.starts_with(functionWords::delayPrefix)) {
+        put(functionPrefixCode);
+        put(uncheckedDelayOperand(word));
+    } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
+        for (int level = 0; level <= shiftLevelDigit(word); ++level)
+            put(scanMarkerCode);
+        return false;
+    } else {
+        scan = true;
+        return false;
+    }
+    return true;
 }
 
 // Where an Encoder puts a record's bytes. Both keep the first byte free for the scan-code
@@ -126,25 +152,7 @@ private:
     void put(std::uint8_t b) { out_.put(static_cast<char>(b)); }
 
     bool closeFunctionWord(std::string_view word) {
-        if (word == functionWords::separator) {
-            put(separatorCode);
-        } else if (word == functionWords::caps) {
-            put(functionPrefixCode);
-            put(capsOperand);
-        } else if (word == functionWords::carriageReturn) {
-            put(carriageReturnCode);
-        } else if (word.starts_with(functionWords::delayPrefix)) {
-            put(functionPrefixCode);
-            put(uncheckedDelayOperand(word));
-        } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
-            for (int level = 0; level <= shiftLevelDigit(word); ++level)
-                put(scanMarkerCode);
-            return false; // the rest of the text is ignored
-        } else {
-            scan_ = true;
-            return false; // an unknown word: the record is cut here, without its leading 0xFF
-        }
-        return true;
+        return putFunctionWord(word, scan_, [this](std::uint8_t b) { put(b); });
     }
 
     Output& out_;
@@ -187,6 +195,79 @@ public:
     }
 };
 
+// The characters that end a run of plain characters or a word's name; 0x00 also ends every
+// std::string.
+constexpr std::array<bool, 256> runEnders = [] {
+    std::array<bool, 256> ends{};
+    ends['['] = ends[']'] = ends[0] = true;
+    return ends;
+}();
+
+bool endsRun(char c) {
+    return runEnders[static_cast<unsigned char>(c)];
+}
+
+// A record's content as the image keeps it.
+struct RecordContent {
+    char* end;
+    bool marked; // whether it starts with the scan-code marker
+};
+
+// A text's record, with the bytes the Encoder gives, for texts of plain characters, literal
+// pairs outside words, and words without brackets inside: one pass over the characters,
+// stopped by the string's terminating 0x00 rather than by its length. `content` needs room
+// for twice the text's length (no word has more bytes than that) and four bytes more (a
+// key word's code is copied whole). Returns nothing where the text needs the full rules.
+std::optional<RecordContent> encodeCommonText(const std::string& text, char* const content) {
+    const char* p = text.data();
+    const char* const textEnd = p + text.size();
+    char* out = content;
+    bool scan = false;
+    for (;;) {
+        const char c = *p;
+        if (!endsRun(c)) {
+            if (scan) {
+                out = content; // plain characters after a key word drop what came before
+                while (!endsRun(*++p)) {
+                }
+            } else {
+                do
+                    *out++ = *p++;
+                while (!endsRun(*p));
+            }
+        } else if (c == 0) {
+            if (p == textEnd)
+                return RecordContent{out, scan};
+            out = scan ? content : out; // a 0x00 in the text: plain, never stored
+            ++p;
+        } else if (p[1] == c) {
+            *out++ = c; // a literal pair
+            p += 2;
+        } else if (c == ']') {
+            return std::nullopt; // a "]" with no open word
+        } else {
+            const char* const wordStart = p;
+            p = text.data() +
+                detail::nextBracket(text, static_cast<std::size_t>(p + 1 - text.data()));
+            if (p == textEnd)
+                return RecordContent{content, false}; // ends inside a word: an empty record
+            if (*p == '[' || p[1] == ']')
+                return std::nullopt; // a bracket inside the word
+            const std::string_view word(wordStart, static_cast<std::size_t>(++p - wordStart));
+            if (const KeyWord* key = keyWordIndex::find(word)) {
+                scan = true;
+                std::memcpy(out, key->bytes.data(), key->bytes.size());
+                out += key->byteCount;
+            } else if (!putFunctionWord(word, scan, [&out](std::uint8_t b) {
+                           *out = static_cast<char>(b);
+                           out += static_cast<int>(b != 0);
+                       })) {
+                return RecordContent{out, false}; // the walk stops here, unmarked
+            }
+        }
+    }
+}
+
 } // namespace
 
 std::string encodeKeyText(std::string_view text) {
@@ -217,6 +298,18 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
     std::array<char, StoredBytes::room> record;
     StoredBytes output(record);
     Encoder encoder(output);
+    const auto recordBytes = [&](const std::string& text) -> std::string_view {
+        if (text.size() <= maxContentBytes / 2) {
+            if (const auto common = encodeCommonText(text, record.data() + 1)) {
+                record[0] = static_cast<char>(scanMarkerCode);
+                const char* first = common->marked ? record.data() : record.data() + 1;
+                return {first, static_cast<std::size_t>(common->end - first)};
+            }
+        }
+        encoder.reset();
+        walkKeyText(text, encoder);
+        return encoder.bytes();
+    };
     char* const area = reinterpret_cast<char*>(image.data()) + offsets::keyArea;
     char* out = area;
     // Leave one byte for the terminator of each record still to come.
@@ -227,9 +320,7 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
         for (std::size_t r = first; r < end; ++r) {
             const std::string& text = keyText[keyOrder[r]];
             if (!text.empty()) {
-                encoder.reset();
-                walkKeyText(text, encoder);
-                const std::string_view bytes = encoder.bytes();
+                const std::string_view bytes = recordBytes(text);
                 const std::size_t count =
                     std::min(bytes.size(), static_cast<std::size_t>(contentEnd - out));
                 shortBytes::copy(out, bytes.data(), count);

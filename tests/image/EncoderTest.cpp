@@ -7,47 +7,73 @@
 namespace vorn {
 namespace {
 
+struct EncodeCase {
+    std::string text;
+    const char* bytes;
+};
+
+const EncodeCase encodeCases[] = {
+    {"", ""},
+    {"AB", "41 42"},
+    {"[F1]", "FF 3B"},
+    {"[A][B]", "FF 1E 30"},
+    {"[a][!]", "FF 1E 02"},
+    {"[PrintScreen]", "FF E0 2A E0 37"},
+    {"[Mute]", "FF E0 20"},
+    {"[PauseBreak][Home]", "FF E1 1D 45 E0 47"},
+    {"[Delay25][Separator]abc", "FD 19 FE 61 62 63"},
+    {"[Caps]", "FD FC"},
+    {"[CR]", "0D"},
+    {"a[[b]]c", "61 5B 62 5D 63"},
+    {"[ShiftLevel2]", "FF FF FF"},
+    {"[ShiftLevel9]", "FF FF FF FF FF FF FF FF FF FF"},
+    {"[Delay250]", "FD FA"},
+    {"[Delay007]", "FD 07"},
+    {"[F1][Delay5][Separator]", "FF 3B FD 05 FE"},
+    {"[CR]]]", "5D 0D"},
+    {"\xFD\xFE\xFF", "FD FE FF"},
+    // Invalid texts that reach the encoder anyway.
+    {"[F1", ""},
+    {"ab[F1", ""},
+    {"[F1]x[F2]", "FF 3C"}, // a plain character after a scan word discards what came before
+    {"[F1]xy", "FF"},
+    {"ab[Nope]cd", "61 62"}, // cut at the rejected word, without the leading FF
+    {"[F1][Nope][F2]", "3B"},
+    {"ab[ShiftLevel2]cd", "61 62 FF FF FF"},
+    {"[F1]]x", ""}, // "]]" is a literal even inside a word, which stays open
+    {"[F1]x]", ""}, // the stray "]" closes "[F1]]", which names nothing
+    {"[Delay256]", "FD 00"},
+    {"[Delay0]", "FD 00"},
+    {"[Del[[ay5]", "5B FD 05"},
+    {"[F1]]]", "FF 5D 3B"}, // the pair inside the word comes out first
+    {"x]", "78"},           // a stray "]" with no word before names nothing
+    {"[[[F1]", "FF 5B 3B"},
+    {std::string("[F1\0]", 5), ""}, // a 0x00 inside a word: it names nothing
+    {std::string("[F1]\0", 5), "FF"},
+    {"[CR]x", "0D 78"},
+    {"[F1][CR]", "FF 3B 0D"},
+    {"[Caps]a", "FD FC 61"},
+};
+
 TEST(EncodeKeyText, TextsGiveTheirBytes) {
-    struct Case {
-        std::string text;
-        const char* bytes;
-    };
-    const Case cases[] = {
-        {"", ""},
-        {"AB", "41 42"},
-        {"[F1]", "FF 3B"},
-        {"[A][B]", "FF 1E 30"},
-        {"[a][!]", "FF 1E 02"},
-        {"[PrintScreen]", "FF E0 2A E0 37"},
-        {"[Mute]", "FF E0 20"},
-        {"[PauseBreak][Home]", "FF E1 1D 45 E0 47"},
-        {"[Delay25][Separator]abc", "FD 19 FE 61 62 63"},
-        {"[Caps]", "FD FC"},
-        {"[CR]", "0D"},
-        {"a[[b]]c", "61 5B 62 5D 63"},
-        {"[ShiftLevel2]", "FF FF FF"},
-        {"[ShiftLevel9]", "FF FF FF FF FF FF FF FF FF FF"},
-        {"[Delay250]", "FD FA"},
-        {"[Delay007]", "FD 07"},
-        {"[F1][Delay5][Separator]", "FF 3B FD 05 FE"},
-        {"[CR]]]", "5D 0D"},
-        {"\xFD\xFE\xFF", "FD FE FF"},
-        // Invalid texts that reach the encoder anyway.
-        {"[F1", ""},
-        {"ab[F1", ""},
-        {"[F1]x[F2]", "FF 3C"}, // a plain character after a scan word discards what came before
-        {"[F1]xy", "FF"},
-        {"ab[Nope]cd", "61 62"}, // cut at the rejected word, without the leading FF
-        {"[F1][Nope][F2]", "3B"},
-        {"ab[ShiftLevel2]cd", "61 62 FF FF FF"},
-        {"[F1]]x", ""}, // "]]" is a literal even inside a word, which stays open
-        {"[F1]x]", ""}, // the stray "]" closes "[F1]]", which names nothing
-        {"[Delay256]", "FD 00"},
-        {"[Delay0]", "FD 00"},
-        {"[Del[[ay5]", "5B FD 05"},
-    };
-    for (const Case& c : cases)
+    for (const EncodeCase& c : encodeCases)
         EXPECT_EQ(encodeKeyText(c.text), test::hexBytes(c.bytes)) << c.text;
+}
+
+// The image has a walk of its own for common texts: its records must hold the same bytes.
+TEST(EncodeImage, RecordsHoldTheBytesEncodeKeyTextGives) {
+    for (const EncodeCase& c : encodeCases) {
+        TemplateImage image = newTemplateImage(2018);
+        KeyTexts keyText;
+        keyText[keyOrder[0]] = c.text;
+        keyText[keyOrder[1]] = c.text;
+        encodeImage(image, keyText, 2018);
+        std::string expected = test::hexBytes(c.bytes);
+        std::erase(expected, '\0');
+        expected += '\0';
+        EXPECT_EQ(test::keyArea(image).substr(0, 2 * expected.size()), expected + expected)
+            << c.text;
+    }
 }
 
 TEST(EncodedLength, MatchesTheEncoderForValidTexts) {
