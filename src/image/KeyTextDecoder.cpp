@@ -13,8 +13,7 @@ namespace vorn {
 namespace {
 
 // The decoder writes every name as a whole cell. A record's text takes at most one cell per
-// image byte and one for its shift-level word; one more holds the last cell's unused tail and
-// the characters read after the text.
+// image byte and one for its shift-level word; one more holds the last cell's unused tail.
 constexpr std::size_t cellSize = sizeof(CodeName::chars);
 constexpr std::size_t textRoom = (imageSize + 2) * cellSize;
 
@@ -217,26 +216,13 @@ std::string decodeRecord(const TemplateImage& image, std::size_t& pos) {
 
 // Flattened: the decoding loops then keep their positions in registers.
 [[gnu::flatten]] void decodeImage(const TemplateImage& image, int modelId, KeyTexts& keyText) {
-    // Each record into one buffer, then into its string. A text of up to `shortText`
-    // characters goes in as a fixed-size copy into the string's own buffer, then cut: no
-    // library call.
-    constexpr std::size_t shortText = 15; // what a string holds without an allocation
-    static_assert(shortText < cellSize);
     const auto buffer = textBuffer();
     const RecordDecoder decoder(image);
     const std::uint8_t* in = decoder.at(offsets::keyArea);
     for (int record = 0; record < keyNumberCount; ++record) {
-        char* end = decoder.decode(in, buffer.get());
-        std::fill_n(end, shortText, '\0'); // read, never kept
-        const auto size = static_cast<std::size_t>(end - buffer.get());
-        std::string& text = keyText[keyOrder[record]];
-        text.clear();
-        if (size <= shortText) {
-            text.append(buffer.get(), shortText);
-            text.resize(size);
-        } else {
-            text.append(buffer.get(), size);
-        }
+        const char* end = decoder.decode(in, buffer.get());
+        keyText[keyOrder[record]].assign(buffer.get(),
+                                         static_cast<std::size_t>(end - buffer.get()));
     }
     pairModelKeys(keyText, modelId);
 }
