@@ -247,12 +247,12 @@ std::optional<RecordContent> encodeCommonText(const std::string& text, char* con
             return std::nullopt; // a "]" with no open word
         } else {
             const char* const wordStart = p;
-            p = text.data() +
-                detail::nextBracket(text, static_cast<std::size_t>(p + 1 - text.data()));
+            while (!endsRun(*++p)) {
+            }
             if (p == textEnd)
                 return RecordContent{content, false}; // ends inside a word: an empty record
-            if (*p == '[' || p[1] == ']')
-                return std::nullopt; // a bracket inside the word
+            if (*p != ']' || p[1] == ']')
+                return std::nullopt; // a bracket or 0x00 inside the word
             const std::string_view word(wordStart, static_cast<std::size_t>(++p - wordStart));
             if (const KeyWord* key = keyWordIndex::find(word)) {
                 scan = true;
