@@ -216,8 +216,10 @@ struct RecordContent {
 // A text's record, with the bytes the Encoder gives, for texts of plain characters, literal
 // pairs outside words, and words without brackets inside: one pass over the characters,
 // stopped by the string's terminating 0x00 rather than by its length. `content` needs room
-// for twice the text's length (no word has more bytes than that) and four bytes more (a
-// key word's code is copied whole). Returns nothing where the text needs the full rules.
+// for twice the text's length and four bytes more: no word gives more bytes than twice its
+// characters (a key word has 3 characters or more and 4 bytes at most, a shift-level word 13
+// and 10), and a key word's code is copied whole. Returns nothing where the text needs the
+// full rules.
 std::optional<RecordContent> encodeCommonText(const std::string& text, char* const content) {
     const char* p = text.data();
     const char* const textEnd = p + text.size();

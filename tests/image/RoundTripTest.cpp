@@ -6,8 +6,8 @@
 #include "image/KeyTextEncoder.h"
 #include "image/KeyWords.h"
 
-#include <gtest/gtest.h>
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace vorn {
@@ -168,9 +168,9 @@ TEST(RoundTrip, AnyTextsKeepTheKeyAreaLayout) {
     }
 }
 
-// The key area gets a record's bytes through an output of its own, bounded and dropping 0x00
-// as it comes: that must give what encodeKeyText gives, without 0x00, cut where the key area
-// runs out.
+// The key area gets a record's bytes through a walk and an output of its own, bounded and
+// dropping 0x00 as it comes: that must give what encodeKeyText gives, without 0x00, cut where
+// the key area runs out.
 TEST(RoundTrip, ImageRecordsHoldTheTextsBytesWithoutZerosCutToTheRoom) {
     TextGenerator gen(31);
     for (int round = 0; round < 300; ++round) {
