@@ -256,7 +256,7 @@ std::optional<RecordContent> encodeCommonText(const std::string& text, char* con
             if (*p != ']' || p[1] == ']')
                 return std::nullopt; // a bracket or 0x00 inside the word
             const std::string_view word(wordStart, static_cast<std::size_t>(++p - wordStart));
-            if (const KeyWord* key = keyWordIndex::find(word)) {
+            if (const keyWordIndex::Spelling* key = keyWordIndex::findSpelling(word)) {
                 scan = true;
                 std::memcpy(out, key->bytes.data(), key->bytes.size());
                 out += key->byteCount;

@@ -18,6 +18,9 @@ namespace vorn::keyWordIndex {
 struct Spelling {
     CodeName name;
     const KeyWord* key = nullptr;
+    // The key word's code, here too, so that the encoder reads it from the line it compared.
+    std::array<std::uint8_t, 4> bytes{};
+    std::uint8_t byteCount = 0;
 };
 
 inline constexpr int slotBits = 12;
@@ -42,15 +45,22 @@ constexpr std::size_t slotOf(std::uint32_t key, std::uint32_t multiplier) {
     return (key * multiplier) >> (32 - slotBits);
 }
 
-// The table entry whose word or synonym is exactly `word`.
-inline const KeyWord* find(std::string_view word) {
-    if (word.size() < 3 || word.size() > sizeof(CodeName::chars))
+// The spelling that is exactly `word`, or null. A word longer than every spelling differs
+// from the one in its slot by its size.
+inline const Spelling* findSpelling(std::string_view word) {
+    if (word.size() < 3)
         return nullptr;
     const Spelling& spelling = spellings[spellingInSlot[slotOf(hashKey(word), slotMultiplier)]];
-    return spelling.name.size == word.size() &&
-                   shortBytes::same(spelling.name.chars.data(), word.data(), word.size())
-               ? spelling.key
-               : nullptr;
+    if (spelling.name.size != word.size() ||
+        !shortBytes::same(spelling.name.chars.data(), word.data(), word.size()))
+        return nullptr;
+    return &spelling;
+}
+
+// The table entry whose word or synonym is exactly `word`.
+inline const KeyWord* find(std::string_view word) {
+    const Spelling* spelling = findSpelling(word);
+    return spelling ? spelling->key : nullptr;
 }
 
 } // namespace vorn::keyWordIndex

@@ -201,9 +201,9 @@ constexpr std::array<Spelling, spellingCount + 1> allSpellings = [] {
     std::array<Spelling, spellingCount + 1> all{};
     std::size_t next = 1;
     for (const KeyWord& k : keyWords) {
-        all[next++] = {CodeName::of(k.word), &k};
+        all[next++] = {CodeName::of(k.word), &k, k.bytes, k.byteCount};
         if (!k.synonym.empty())
-            all[next++] = {CodeName::of(k.synonym), &k};
+            all[next++] = {CodeName::of(k.synonym), &k, k.bytes, k.byteCount};
     }
     return all;
 }();
