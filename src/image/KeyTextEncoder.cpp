@@ -26,6 +26,13 @@ std::uint8_t uncheckedDelayOperand(std::string_view word) {
     return static_cast<std::uint8_t>(value);
 }
 
+// Whether `word` starts with `prefix`, compared inline (a library call for a few bytes
+// would cost more than the compare).
+bool startsWith(std::string_view word, std::string_view prefix) {
+    return word.size() >= prefix.size() &&
+           shortBytes::same(word.data(), prefix.data(), prefix.size());
+}
+
 // Puts the bytes of a word that is not a key word; false when the walk stops there: after a
 // shift-level word (the rest of the text is ignored) and at an unknown word (the record is cut
 // there, without its leading 0xFF).
@@ -37,10 +44,10 @@ template <class Put> bool putFunctionWord(std::string_view word, bool& scan, Put
         put(capsOperand);
     } else if (word == functionWords::carriageReturn) {
         put(carriageReturnCode);
-    } else if (word.starts_with(functionWords::delayPrefix)) {
+    } else if (startsWith(word, functionWords::delayPrefix)) {
         put(functionPrefixCode);
         put(uncheckedDelayOperand(word));
-    } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
+    } else if (startsWith(word, functionWords::shiftLevelPrefix)) {
         for (int level = 0; level <= shiftLevelDigit(word); ++level)
             put(scanMarkerCode);
         return false;
@@ -177,9 +184,9 @@ public:
     bool close(std::string_view word, bool) {
         if (word == functionWords::separator || word == functionWords::carriageReturn) {
             length += 1;
-        } else if (word == functionWords::caps || word.starts_with(functionWords::delayPrefix)) {
+        } else if (word == functionWords::caps || startsWith(word, functionWords::delayPrefix)) {
             length += 2;
-        } else if (word.starts_with(functionWords::shiftLevelPrefix)) {
+        } else if (startsWith(word, functionWords::shiftLevelPrefix)) {
             length = shiftLevelDigit(word) + 1;
             return false;
         } else {
