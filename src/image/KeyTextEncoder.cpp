@@ -214,6 +214,16 @@ bool endsRun(char c) {
     return runEnders[static_cast<unsigned char>(c)];
 }
 
+// The first bracket or 0x00 after `p`, two characters a step (a word's name is a few).
+const char* nextRunEnd(const char* p) {
+    for (;; p += 2) {
+        if (endsRun(p[1]))
+            return p + 1;
+        if (endsRun(p[2]))
+            return p + 2;
+    }
+}
+
 // A record's content as the image keeps it.
 struct RecordContent {
     char* end;
@@ -256,8 +266,7 @@ std::optional<RecordContent> encodeCommonText(const std::string& text, char* con
             return std::nullopt; // a "]" with no open word
         } else {
             const char* const wordStart = p;
-            while (!endsRun(*++p)) {
-            }
+            p = nextRunEnd(p);
             if (p == textEnd)
                 return RecordContent{content, false}; // ends inside a word: an empty record
             if (*p != ']' || p[1] == ']')
