@@ -40,11 +40,11 @@ constexpr std::array<bool, 256> marked(std::initializer_list<std::uint8_t> bytes
 }
 
 // The bytes an ASCII record does not hold as themselves, and the bytes of a scan-code record
-// that are not single codes.
+// that are not single codes; both with the terminator, so that one test covers it too.
 constexpr auto asciiSpecial =
-    marked({carriageReturnCode, '[', ']', separatorCode, functionPrefixCode});
+    marked({0, carriageReturnCode, '[', ']', separatorCode, functionPrefixCode});
 constexpr auto scanSpecial =
-    marked({0xE0, 0xE1, scanMarkerCode, functionPrefixCode, 0xF0, separatorCode});
+    marked({0, 0xE0, 0xE1, scanMarkerCode, functionPrefixCode, 0xF0, separatorCode});
 
 // Decodes records from an image into a character buffer. It reads from a copy of the image
 // with a 0x00 after its end: every sequence stops at the first 0x00 it reads, so no read needs
@@ -102,12 +102,13 @@ private:
     }
 
     static char* decodeAsciiRecord(const std::uint8_t*& in, std::uint8_t b, char* out) {
-        for (; b != 0; b = next(in)) {
+        for (;; b = next(in)) {
             if (!asciiSpecial[b]) {
                 *out++ = static_cast<char>(b);
                 continue;
             }
             switch (b) {
+            case 0: return out;
             case carriageReturnCode: out = add(out, words::carriageReturn); break;
             case '[': out = add(out, words::openBracket); break;
             case ']': out = add(out, words::closeBracket); break;
@@ -125,7 +126,6 @@ private:
             default: break;
             }
         }
-        return out;
     }
 
     // Returns null when the record's terminator was read inside the sequence.
@@ -163,13 +163,14 @@ private:
 
     char* decodeScanRecord(const std::uint8_t*& in, char* out) const {
         int levels = 0;
-        for (std::uint8_t b = next(in); b != 0; b = next(in)) {
+        for (std::uint8_t b = next(in);; b = next(in)) {
             if (!scanSpecial[b]) {
                 out = add(out, names_.single[b]);
                 continue;
             }
             char* after = out;
             switch (b) {
+            case 0: after = nullptr; break;
             case 0xE0: after = decodeExtended(in, out); break;
             case 0xE1: after = decodePause(in, out); break;
             case scanMarkerCode: ++levels; break;
