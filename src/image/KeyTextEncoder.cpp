@@ -313,7 +313,7 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
 // Flattened: the walk and the output then live in registers.
 [[gnu::flatten]] void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId) {
     pairModelKeys(keyText, modelId);
-    std::array<char, StoredBytes::room> record;
+    std::array<char, StoredBytes::room> record{};
     StoredBytes output(record);
     Encoder encoder(output);
     const auto recordBytes = [&](const std::string& text) -> std::string_view {
@@ -341,7 +341,12 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
                 const std::string_view bytes = recordBytes(text);
                 const std::size_t count =
                     std::min(bytes.size(), static_cast<std::size_t>(contentEnd - out));
-                shortBytes::copy(out, bytes.data(), count);
+                // Most records are short: copied as 16 bytes where 16 records or more are
+                // still to come, whose bytes then cover what this copy wrote past its record.
+                if (count <= 16 && r + 16 < keyNumberCount)
+                    std::memcpy(out, bytes.data(), 16);
+                else
+                    shortBytes::copy(out, bytes.data(), count);
                 out += count;
             }
             *out++ = 0;
