@@ -272,10 +272,10 @@ std::optional<RecordContent> encodeCommonText(const std::string& text, char* con
             if (*p != ']' || p[1] == ']')
                 return std::nullopt; // a bracket or 0x00 inside the word
             const std::string_view word(wordStart, static_cast<std::size_t>(++p - wordStart));
-            if (const keyWordIndex::Spelling* key = keyWordIndex::findSpelling(word)) {
+            if (const keyWordIndex::Spelling* spelling = keyWordIndex::findSpelling(word)) {
                 scan = true;
-                std::memcpy(out, key->bytes.data(), key->bytes.size());
-                out += key->byteCount;
+                std::memcpy(out, spelling->bytes.data(), spelling->bytes.size());
+                out += spelling->byteCount;
             } else if (!putFunctionWord(word, scan, [&out](std::uint8_t b) {
                            *out = static_cast<char>(b);
                            out += static_cast<int>(b != 0);
@@ -313,6 +313,7 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
 // Flattened: the walk and the output then live in registers.
 [[gnu::flatten]] void encodeImage(TemplateImage& image, KeyTexts& keyText, int modelId) {
     pairModelKeys(keyText, modelId);
+    // Zeroed once: the 16-byte copy of a short record reads past its bytes.
     std::array<char, StoredBytes::room> record{};
     StoredBytes output(record);
     Encoder encoder(output);

@@ -18,7 +18,7 @@ namespace vorn::keyWordIndex {
 struct Spelling {
     CodeName name;
     const KeyWord* key = nullptr;
-    // The key word's code, here too, so that the encoder reads it from the line it compared.
+    // The key word's code, here too, so that the encoder finds it beside the name it compared.
     std::array<std::uint8_t, 4> bytes{};
     std::uint8_t byteCount = 0;
 };
