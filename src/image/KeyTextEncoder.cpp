@@ -224,20 +224,20 @@ const char* nextRunEnd(const char* p) {
     }
 }
 
-// A record's content as the image keeps it.
-struct RecordContent {
-    char* end;
-    bool marked; // whether it starts with the scan-code marker
-};
-
 // A text's record, with the bytes the Encoder gives, for texts of plain characters, literal
 // pairs outside words, and words without brackets inside: one pass over the characters,
-// stopped by the string's terminating 0x00 rather than by its length. `content` needs room
-// for twice the text's length and four bytes more: no word gives more bytes than twice its
-// characters (a key word has 3 characters or more and 4 bytes at most, a shift-level word 13
-// and 10), and a key word's code is copied whole. Returns nothing where the text needs the
+// stopped by the string's terminating 0x00 rather than by its length. `record` holds the
+// scan-code marker (0xFF) in its first byte; the content goes after it, and the bytes returned
+// start at the marker when the text ends in scan-code mode. After the marker `record` needs
+// room for twice the text's length and four bytes more: no word gives more bytes than twice
+// its characters (a key word has 3 characters or more and 4 bytes at most, a shift-level word
+// 13 and 10), and a key word's code is copied whole. Returns nothing where the text needs the
 // full rules.
-std::optional<RecordContent> encodeCommonText(const std::string& text, char* const content) {
+std::optional<std::string_view> encodeCommonText(const std::string& text, char* const record) {
+    char* const content = record + 1;
+    const auto bytes = [record](const char* first, const char* end) {
+        return std::string_view(first, static_cast<std::size_t>(end - first));
+    };
     const char* p = text.data();
     const char* const textEnd = p + text.size();
     char* out = content;
@@ -256,7 +256,7 @@ std::optional<RecordContent> encodeCommonText(const std::string& text, char* con
             }
         } else if (c == 0) {
             if (p == textEnd)
-                return RecordContent{out, scan};
+                return bytes(scan ? record : content, out);
             out = scan ? content : out; // a 0x00 in the text: plain, never stored
             ++p;
         } else if (p[1] == c) {
@@ -268,7 +268,7 @@ std::optional<RecordContent> encodeCommonText(const std::string& text, char* con
             const char* const wordStart = p;
             p = nextRunEnd(p);
             if (p == textEnd)
-                return RecordContent{content, false}; // ends inside a word: an empty record
+                return bytes(content, content); // ends inside a word: an empty record
             if (*p != ']' || p[1] == ']')
                 return std::nullopt; // a bracket or 0x00 inside the word
             const std::string_view word(wordStart, static_cast<std::size_t>(++p - wordStart));
@@ -280,7 +280,7 @@ std::optional<RecordContent> encodeCommonText(const std::string& text, char* con
                            *out = static_cast<char>(b);
                            out += static_cast<int>(b != 0);
                        })) {
-                return RecordContent{out, false}; // the walk stops here, unmarked
+                return bytes(content, out); // the walk stops here, unmarked
             }
         }
     }
@@ -315,15 +315,13 @@ int keyAreaSpaceLeft(const KeyTexts& keyText, int modelId) {
     pairModelKeys(keyText, modelId);
     // Zeroed once: the 16-byte copy of a short record reads past its bytes.
     std::array<char, StoredBytes::room> record{};
+    record[0] = static_cast<char>(scanMarkerCode); // in front of every record's content
     StoredBytes output(record);
     Encoder encoder(output);
     const auto recordBytes = [&](const std::string& text) -> std::string_view {
         if (text.size() <= maxContentBytes / 2) {
-            if (const auto common = encodeCommonText(text, record.data() + 1)) {
-                record[0] = static_cast<char>(scanMarkerCode);
-                const char* first = common->marked ? record.data() : record.data() + 1;
-                return {first, static_cast<std::size_t>(common->end - first)};
-            }
+            if (const auto common = encodeCommonText(text, record.data()))
+                return *common;
         }
         encoder.reset();
         walkKeyText(text, encoder);
