@@ -47,33 +47,34 @@ constexpr auto scanSpecial =
     marked({0, 0xE0, 0xE1, scanMarkerCode, functionPrefixCode, 0xF0, separatorCode});
 
 // Decodes records from an image into a character buffer. It reads from a copy of the image
-// with a 0x00 after its end: every sequence stops at the first 0x00 it reads, so no read needs
-// an end check and none goes more than one byte past the end. The read and write positions
-// are locals of the decoding functions, so that the compiler keeps them in registers.
+// followed by a 0x00 for every record: every sequence stops at the first 0x00 it reads, and
+// each record reads one 0x00 at most, so no read needs an end check and all 176 records
+// decoded one after the other stay inside the copy. The read and write positions are locals
+// of the decoding functions, so that the compiler keeps them in registers.
 class RecordDecoder {
 public:
     explicit RecordDecoder(const TemplateImage& image)
         : names_(codeNameTables()) {
         std::copy(image.begin(), image.end(), bytes_.begin());
-        bytes_[imageSize] = 0;
+        std::fill(bytes_.begin() + imageSize, bytes_.end(), 0);
     }
 
     const std::uint8_t* at(std::size_t pos) const {
         return bytes_.data() + std::min(pos, imageSize);
     }
+    // The position of `in` in the image (its end at the most).
     std::size_t position(const std::uint8_t* in) const {
-        return static_cast<std::size_t>(in - bytes_.data());
+        return std::min(static_cast<std::size_t>(in - bytes_.data()), imageSize);
     }
 
     // Decodes the record at `in` to `out`; returns the end of its text and leaves `in` after
-    // the record's 0x00 (or at the image's end).
+    // the record's 0x00.
     char* decode(const std::uint8_t*& in, char* out) const {
         const std::uint8_t first = *in++;
         if (first == scanMarkerCode)
             out = decodeScanRecord(in, out);
         else if (first != 0)
             out = decodeAsciiRecord(in, first, out);
-        in = std::min<const std::uint8_t*>(in, bytes_.data() + imageSize);
         return out;
     }
 
@@ -197,7 +198,7 @@ private:
     }
 
     const CodeNameTables& names_;
-    std::array<std::uint8_t, imageSize + 1> bytes_;
+    std::array<std::uint8_t, imageSize + keyNumberCount> bytes_;
 };
 
 std::unique_ptr<char[]> textBuffer() {

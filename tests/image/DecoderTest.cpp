@@ -134,6 +134,12 @@ TEST(DecodeImage, AShortKeyAreaLeavesTheLastKeysEmpty) {
     EXPECT_EQ(keyText[keyOrder[1]], std::string(2047, 'q'));
     for (int r = 2; r < keyNumberCount; ++r)
         EXPECT_EQ(keyText[keyOrder[r]], "") << r;
+
+    image[0] = 'q'; // no terminator at all: record 0 runs to the end, 175 records after it
+    decodeImage(image, 2018, keyText);
+    EXPECT_EQ(keyText[keyOrder[0]], std::string(imageSize, 'q'));
+    for (int r = 1; r < keyNumberCount; ++r)
+        EXPECT_EQ(keyText[keyOrder[r]], "") << r;
 }
 
 TEST(DecodeImage, RandomImagesDecodeWithoutFault) {
