@@ -69,7 +69,7 @@ TEST(ValidateImage, CountsTerminatorsOfTheKeyAreaOnly) {
     EXPECT_EQ(validateImage(image), ImageCheck::wrongKeyNumber);
 }
 
-// The count runs eight bytes at a time: every byte value and position must count alike.
+// The count runs sixteen bytes at a time: every byte value and position must count alike.
 TEST(ValidateImage, CountsZerosWhateverTheOtherBytesAndWherever) {
     std::mt19937 random(7);
     for (const std::uint8_t other : {0x01, 0x7F, 0x80, 0x81, 0xFE, 0xFF}) {
@@ -82,8 +82,7 @@ TEST(ValidateImage, CountsZerosWhateverTheOtherBytesAndWherever) {
             for (int i = 0; i < zeros; ++i)
                 image[positions[i]] = 0;
             image[offsets::keyAreaSize - 1] = 0; // the last byte is counted too
-            const auto counted =
-                std::count(image.begin(), image.begin() + offsets::keyAreaSize, 0);
+            const auto counted = std::count(image.begin(), image.begin() + offsets::keyAreaSize, 0);
             EXPECT_EQ(validateImage(image),
                       counted >= 176 ? ImageCheck::valid : ImageCheck::wrongKeyNumber)
                 << int(other) << " " << counted;
