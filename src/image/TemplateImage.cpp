@@ -1,7 +1,5 @@
 #include "image/TemplateImage.h"
 
-#include "image/ShortBytes.h"
-
 #include <algorithm>
 #include <cstring>
 
