@@ -235,7 +235,7 @@ const char* nextRunEnd(const char* p) {
 // full rules.
 std::optional<std::string_view> encodeCommonText(const std::string& text, char* const record) {
     char* const content = record + 1;
-    const auto bytes = [record](const char* first, const char* end) {
+    const auto bytes = [](const char* first, const char* end) {
         return std::string_view(first, static_cast<std::size_t>(end - first));
     };
     const char* p = text.data();
