@@ -7,9 +7,9 @@ namespace vorn {
 
 namespace {
 
-// Counts the bytes that are not 0x00, sixteen at a time in byte-wide counters (the
-// compiler's vector types, one instruction a compare); `size` is a multiple of 16.
-std::size_t nonZeroBytes(const std::uint8_t* bytes, std::size_t size) {
+// Counts the 0x00 bytes, sixteen at a time in byte-wide counters (the compiler's vector
+// types, one instruction a compare); `size` is a multiple of 16.
+std::size_t zeroBytes(const std::uint8_t* bytes, std::size_t size) {
     using Lanes = std::uint8_t __attribute__((vector_size(16)));
     Lanes zeros{}; // each lane counts at most size / 16 < 256
     for (std::size_t i = 0; i < size; i += sizeof(Lanes)) {
@@ -20,7 +20,7 @@ std::size_t nonZeroBytes(const std::uint8_t* bytes, std::size_t size) {
     std::size_t count = 0;
     for (std::size_t lane = 0; lane < sizeof(Lanes); ++lane)
         count += zeros[lane];
-    return size - count;
+    return count;
 }
 static_assert(offsets::keyAreaSize % 16 == 0 && offsets::keyAreaSize / 16 < 256);
 
@@ -56,9 +56,8 @@ ImageCheck validateImage(const TemplateImage& image) {
     const std::uint8_t delay = image[offsets::interCharDelay];
     if (!signatureOk || delay == 0 || delay > 250)
         return ImageCheck::corrupted;
-    const std::size_t zeros =
-        offsets::keyAreaSize - nonZeroBytes(image.data() + offsets::keyArea, offsets::keyAreaSize);
-    if (zeros < static_cast<std::size_t>(keyNumberCount))
+    if (zeroBytes(image.data() + offsets::keyArea, offsets::keyAreaSize) <
+        static_cast<std::size_t>(keyNumberCount))
         return ImageCheck::wrongKeyNumber;
     return ImageCheck::valid;
 }
