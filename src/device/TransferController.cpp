@@ -305,8 +305,10 @@ void TransferController::CompleteRead() {
             document_.keyDefined()[k] = true;
         }
     }
+    document_.readCompleted();
     outcome_ = TransferOutcome::completed;
     ResetViewState();
+    messages_.showStatus(msg::readDone, StatusKind::note);
 }
 
 // The document keeps its image, key texts and flags: a partial or stale buffer never
@@ -320,6 +322,8 @@ void TransferController::FinishWrite() {
     if (timerId_ == driverWriteTimer)
         kbio_.EndDriverWrite();
     ResetViewState();
+    if (outcome_ == TransferOutcome::completed)
+        messages_.showStatus(msg::writeDone, StatusKind::note);
 }
 
 void TransferController::CancelTransfer() {

@@ -26,6 +26,8 @@ public:
     virtual void encodeImage() = 0;
     // Replaces all key texts by decoding the image.
     virtual void decodeImage() = 0;
+    // A whole image was read from the keyboard: what the document holds now is unmodified.
+    virtual void readCompleted() = 0;
 };
 
 } // namespace vorn

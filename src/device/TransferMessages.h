@@ -22,6 +22,10 @@ inline constexpr std::string_view writeDriverUnreachable =
     "Can't access programmable keyboard!\nPlease check the driver setup!\n\nTry to write "
     "Keyboard again please!";
 
+// Status bar notes after a transfer that ended well.
+inline constexpr std::string_view readDone = "Template read from the keyboard";
+inline constexpr std::string_view writeDone = "Template written into the keyboard";
+
 // The failed package's number goes after "Count=", then the tail (empty for the driver).
 inline constexpr std::string_view readError = "Data Read Error, Count=";
 inline constexpr std::string_view writeError = "Error in writing data, Count=";

@@ -19,6 +19,7 @@ public:
     void applyModel() override { doc_.applyModel(); }
     void encodeImage() override;
     void decodeImage() override;
+    void readCompleted() override { doc_.resetBaseline(); }
 
 private:
     CVornDoc& doc_;

@@ -84,6 +84,15 @@ bool CardReaderProperties::textIsValid(CardEdit edit) const {
     return checkCardText(text(edit), cardEditField(edit).size);
 }
 
+std::optional<CardEdit> CardReaderProperties::firstInvalid() const {
+    const auto invalid =
+        std::find_if(editFields.begin(), editFields.end(),
+                     [this](const CardEditField& f) { return !textIsValid(f.edit); });
+    if (invalid == editFields.end())
+        return std::nullopt;
+    return invalid->edit;
+}
+
 CardReaderProperties CardReaderProperties::load(const TemplateImage& image) {
     CardReaderProperties p;
     for (const CardEditField& f : editFields)

@@ -76,6 +76,8 @@ struct CardReaderProperties {
     std::optional<CardEdit> firstTooLong() const;
     // Whether the edit's text passes checkCardText.
     bool textIsValid(CardEdit edit) const;
+    // The first edit, in the order OK takes them, whose text fails checkCardText.
+    std::optional<CardEdit> firstInvalid() const;
 
     static CardReaderProperties load(const TemplateImage& image);
     // Writes the fields, the track switches (bits 0 to 3 and 7), featureFlags bit 1 and

@@ -6,6 +6,9 @@ namespace vorn {
 
 enum class SaveAnswer { yes, no, cancel };
 
+// A passing note: what happened, or why an action of the user's did nothing (with a beep).
+enum class StatusKind { note, refusal };
+
 // Where messages and questions for the user go: the editor shows message boxes, vornctl
 // writes to standard error, tests record them.
 class UserMessages {
@@ -21,6 +24,11 @@ public:
     virtual SaveAnswer askYesNoCancel(std::string_view question) {
         static_cast<void>(question);
         return SaveAnswer::cancel;
+    }
+    // A note for a few seconds in the status bar, needing no answer; shown nowhere else.
+    virtual void showStatus(std::string_view text, StatusKind kind) {
+        static_cast<void>(text);
+        static_cast<void>(kind);
     }
 };
 

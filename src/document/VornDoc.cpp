@@ -32,6 +32,15 @@ bool fileExists(const std::string& path) {
     return std::filesystem::exists(path, ec);
 }
 
+// The settings bytes a user edits: the card reader area and the keyboard settings.
+bool sameSettings(const TemplateImage& a, const TemplateImage& b) {
+    const auto same = [&](std::size_t from, std::size_t to) {
+        return std::equal(a.begin() + from, a.begin() + to, b.begin() + from);
+    };
+    return same(offsets::track1Prefix, offsets::blockIndex) &&
+           same(offsets::interCharDelay, offsets::signature);
+}
+
 } // namespace
 
 DocumentPlaces DocumentPlaces::ofProcess() {
@@ -45,10 +54,20 @@ CVornDoc::CVornDoc(SettingsStore& settings, UserMessages& messages, DocumentPlac
     , places_(std::move(places))
     , modelId_(modelId ? *modelId : storedModelId(settings)) {
     applyModel();
+    resetBaseline();
 }
 
 int CVornDoc::storedModelId(const SettingsStore& settings) {
     return settings.readInt(settingsSection, settingsEntry, defaultModelId);
+}
+
+bool CVornDoc::isModified() const {
+    return keyText != baselineTexts_ || !sameSettings(image, baselineImage_);
+}
+
+void CVornDoc::resetBaseline() {
+    baselineTexts_ = keyText;
+    baselineImage_ = image;
 }
 
 void CVornDoc::resetImage() {
@@ -78,7 +97,7 @@ bool CVornDoc::onNewDocument() {
     resetImage();
     decodeImage(image, modelId_, keyText);
     markAllKeysBlank();
-    modified_ = false;
+    resetBaseline();
     return true;
 }
 
@@ -106,7 +125,7 @@ bool CVornDoc::onOpenDocument(const std::string& path) {
             keyBlank[k] = true;
         }
     }
-    modified_ = false;
+    resetBaseline();
     return true;
 }
 
@@ -129,7 +148,7 @@ FileResult CVornDoc::onSaveDocument(const std::string& path) {
         messages_.showMessage(fileMessage("The template file", path, "can't be written", error));
         return FileResult::failed;
     }
-    modified_ = false;
+    resetBaseline();
     return FileResult::done;
 }
 
@@ -140,6 +159,7 @@ void CVornDoc::switchModel(int modelId) {
     decodeImage(image, modelId_, keyText);
     markAllKeysBlank();
     applyModel();
+    resetBaseline();
 }
 
 bool CVornDoc::checkAllKeyTexts() {

@@ -63,8 +63,11 @@ public:
     const std::string& documentTitle() const { return documentTitle_; }
     const std::string& startDirectory() const { return places_.startDirectory; }
 
-    bool isModified() const { return modified_; }
-    void setModifiedFlag(bool modified = true) { modified_ = modified; }
+    // True when the key texts or the keyboard and card reader settings bytes differ from what
+    // was last created, loaded, saved or read from the keyboard.
+    bool isModified() const;
+    // The present content becomes the unmodified state.
+    void resetBaseline();
 
     // A new, empty template for the current model in `image`.
     void resetImage();
@@ -81,7 +84,7 @@ public:
     FileResult onSaveDocument(const std::string& path);
 
     // The Keyboard menu's switch, after the user confirmed it: remembers the model and starts
-    // an empty template for it.
+    // an empty, unmodified template for it.
     void switchModel(int modelId);
 
     // Shows the message and returns false at the first key text valid in neither mode.
@@ -118,7 +121,9 @@ private:
     std::string modelName_;
     std::string documentTitle_;
     KeyLayout layout_;
-    bool modified_ = false;
+    // What isModified() compares with.
+    KeyTexts baselineTexts_;
+    TemplateImage baselineImage_{};
 };
 
 } // namespace vorn

@@ -190,14 +190,26 @@ void CMREdit::leaveEdit(CardEdit which) {
         messages_.showMessage(cardEditField(which).errorMessage);
 }
 
+// OK stores exactly what the dialog shows: a text its field cannot take keeps the dialog open,
+// with that edit's message, the focus in it and its text selected.
 void CMREdit::accept() {
-    bool fits = false;
+    bool stored = false;
     {
         const QScopedValueRollback<bool> busy(checking_, true);
-        fits = lengthsFit();
+        stored = lengthsFit() && textsAreValid();
     }
-    if (fits)
+    if (stored)
         QDialog::accept();
+}
+
+bool CMREdit::textsAreValid() {
+    const std::optional<CardEdit> invalid = properties().firstInvalid();
+    if (!invalid)
+        return true;
+    messages_.showMessage(cardEditField(*invalid).errorMessage);
+    edit(*invalid)->setFocus(Qt::OtherFocusReason);
+    edit(*invalid)->selectAll();
+    return false;
 }
 
 // The check runs once the focus has moved, not inside the focus change.

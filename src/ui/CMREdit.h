@@ -16,7 +16,7 @@ class UserMessages;
 
 // The modal dialog "Config MR properties": the card reader's track settings, shown from and
 // read back into a CardReaderProperties. Leaving a text edit warns about a text its field
-// cannot take; OK stays open while a text is longer than its edit allows.
+// cannot take; OK stays open while a text is longer than its edit allows or fails its check.
 class CMREdit : public QDialog {
     Q_OBJECT
 
@@ -55,6 +55,9 @@ private:
     // False, after the message, when a text is longer than its edit allows; that edit then
     // has the focus with its text selected.
     bool lengthsFit();
+    // False, after its message, when a text fails its check; that edit then has the focus
+    // with its text selected.
+    bool textsAreValid();
 
     CardReaderProperties loaded_;
     UserMessages& messages_;

@@ -36,8 +36,13 @@ std::map<int, QList<QKeySequence>> boundShortcuts() {
             {exportText, {QKeySequence("Ctrl+E")}}};
 }
 
-constexpr std::string_view stopTransferQuestion =
+constexpr std::string_view stopReadQuestion =
     "The keyboard is being read or written.\nStop the transfer and close Vorn?";
+constexpr std::string_view stopWriteQuestion =
+    "The keyboard is being written. If you stop now it keeps an incomplete template until it "
+    "is written again.\nStop the transfer and close Vorn?";
+constexpr std::string_view partlyWrittenMessage =
+    "The keyboard was only partly written. Write the template into it again before using it.";
 
 LockKeyState::Key lockKeyOf(int qtKey) {
     switch (qtKey) {
@@ -177,9 +182,13 @@ void CMainFrame::connectCommands() {
             view_->update();
     });
     on(configMr, [this] { runCardReaderProperties(session_.doc(), messages_, this); });
-    on(readFromKb, [this] { view_->readFromKeyboard(); });
+    // Reading replaces every key: unsaved work is offered for saving first.
+    on(readFromKb, [this] {
+        if (session_.saveModified())
+            view_->readFromKeyboard();
+    });
     on(writeIntoKb, [this] { view_->writeIntoKeyboard(); });
-    connect(view_, &CVornView::stateChanged, this, &CMainFrame::followTransfer);
+    connect(view_, &CVornView::stateChanged, this, &CMainFrame::followState);
     for (const int id : KeyEditCommands::allIds())
         on(id, [this, id] { view_->runEditCommand(id); });
     on(keyboardOutput, [this] { view_->showOutputTest(); });
@@ -190,18 +199,23 @@ void CMainFrame::connectCommands() {
 }
 
 void CMainFrame::followSession() {
-    setWindowTitle(QString::fromLocal8Bit(session_.windowTitle()));
-    followTransfer();
+    setWindowTitle(QString::fromLocal8Bit(session_.windowTitle("[*]")));
+    followState();
     for (const KeyboardModel& model : keyboardModels())
         actions_[model.menuCommand]->setChecked(model.id == session_.doc().modelId());
     view_->update();
 }
 
-void CMainFrame::followTransfer() {
+void CMainFrame::followState() {
+    setWindowModified(session_.doc().isModified());
     const TransferController* transfers = view_->transfers();
     actions_[readFromKb]->setEnabled(!transfers || transfers->readEnabled());
     actions_[writeIntoKb]->setEnabled(!transfers || transfers->writeEnabled());
     const bool active = view_->transferActive();
+    for (const auto& [id, action] : actions_) {
+        if (changesTemplate(id))
+            action->setEnabled(!active);
+    }
     actions_[configKb]->setEnabled(keyboardPropertiesEnabled(session_.doc(), active));
     actions_[configMr]->setEnabled(cardReaderPropertiesEnabled(session_.doc(), active));
     for (const int id : KeyEditCommands::allIds())
@@ -209,15 +223,21 @@ void CMainFrame::followTransfer() {
 }
 
 // A running transfer is ended cleanly first, when the user agrees; then the template's own
-// question.
+// question. A write stopped so while the window stays open leaves the user a warning.
 void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (view_->transferActive()) {
-        if (messages_.askYesNo(stopTransferQuestion))
-            view_->stopTransfer([this] { QTimer::singleShot(0, this, &QWidget::close); });
+        const bool writing = !view_->transfers()->transferReading();
+        if (messages_.askYesNo(writing ? stopWriteQuestion : stopReadQuestion))
+            view_->stopTransfer([this, writing] {
+                QTimer::singleShot(0, this, [this, writing] {
+                    if (!close() && writing)
+                        messages_.showMessage(partlyWrittenMessage);
+                });
+            });
         return;
     }
-    if (session_.canClose())
+    if (session_.saveModified())
         event->accept();
 }
 

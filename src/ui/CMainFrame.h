@@ -28,8 +28,9 @@ public:
     QAction* action(int id) const;
     // Title, Keyboard menu check marks and the view, after the session changed.
     void followSession();
-    // Read and Write follow the transfer's state.
-    void followTransfer();
+    // The title's modified mark and the commands' enabling follow the template and the
+    // transfer; while a transfer runs, no command changes the template.
+    void followState();
     const LockKeyState& lockKeys() const { return lockKeys_; }
 
 protected:

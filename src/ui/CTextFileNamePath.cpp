@@ -6,8 +6,9 @@ CTextFileNamePath::CTextFileNamePath(bool exporting, QWidget* parent)
     : QFileDialog(parent, "Text File Template Import/Export") {
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::DontConfirmOverwrite);
-    setAcceptMode(QFileDialog::AcceptSave);
-    setFileMode(QFileDialog::AnyFile);
+    // An import opens a file that is there; an export may name a new one.
+    setAcceptMode(exporting ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    setFileMode(exporting ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     setNameFilter("Text file template(*.txt)");
     selectFile("*.txt");
     setLabelText(QFileDialog::Accept, exporting ? "Export" : "Import");

@@ -4,8 +4,8 @@
 
 namespace vorn {
 
-// "Text File Template Import/Export": picks the text file of an import or an export. A name
-// that does not exist yet is accepted, and nothing asks before a file is replaced.
+// "Text File Template Import/Export": picks the text file of an import (an existing file) or
+// an export (a new name is accepted, and nothing asks before a file is replaced).
 class CTextFileNamePath : public QFileDialog {
     Q_OBJECT
 public:

@@ -102,8 +102,9 @@ void CVornView::paintEvent(QPaintEvent*) {
     renderer_.paint(painter, session_.doc(), session_.editing(), transferStatus(), rect());
 }
 
+// While a transfer runs the template cannot change: its end would overwrite or send it.
 void CVornView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
+    if (event->button() != Qt::LeftButton || transferActive())
         return;
     const QPoint at = event->position().toPoint();
     repaintAfter(session_.selection().mouseDown(at.x(), at.y()));
@@ -118,6 +119,8 @@ void CVornView::keyPressEvent(QKeyEvent* event) {
         outputTest_->keyDown(*key);
         return;
     }
+    if (transferActive())
+        return;
     repaintAfter(session_.selection().keyDown(*key));
     emit stateChanged();
 }
@@ -134,6 +137,8 @@ void CVornView::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void CVornView::runEditCommand(int commandId) {
+    if (transferActive())
+        return;
     switch (keyEdit_.run(commandId)) {
     case EditRepaint::view: update(); break;
     case EditRepaint::keyTextLine:
@@ -148,7 +153,7 @@ void CVornView::runEditCommand(int commandId) {
 
 bool CVornView::editCommandEnabled(int commandId) const {
     const int portKind = transfers_ ? transfers_->portKind() : TransferController::noPort;
-    return keyEdit_.isEnabled(commandId, portKind);
+    return !transferActive() && keyEdit_.isEnabled(commandId, portKind);
 }
 
 void CVornView::showOutputTest() {

@@ -97,6 +97,9 @@ constexpr std::array toolbar{newTemplate, loadTemplate,   saveTemplate, separato
                              delayTime,   levelSeparator, shiftLevel,   separator,   scanCode,
                              asciiCode,   displayMode};
 
+constexpr std::array templateChangers{newTemplate, loadTemplate, loadDefault,
+                                      importText,  configKb,     configMr};
+
 constexpr std::array<std::string_view, 10> consumed{
     "Ctrl+Z",   "Alt+Backspace", "Ctrl+X",    "Shift+Del", "Ctrl+C",
     "Ctrl+Ins", "Ctrl+V",        "Shift+Ins", "F6",        "Shift+F6"};
@@ -118,6 +121,12 @@ std::span<const MenuInfo> menuTable() {
 
 std::span<const int> toolbarTable() {
     return toolbar;
+}
+
+bool changesTemplate(int id) {
+    return std::ranges::find(templateChangers, id) != templateChangers.end() ||
+           std::ranges::find(keyboardMenu, id) != keyboardMenu.end() ||
+           std::ranges::find(keyEditMenu, id) != keyEditMenu.end();
 }
 
 std::span<const std::string_view> consumedShortcuts() {

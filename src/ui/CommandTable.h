@@ -61,6 +61,10 @@ std::span<const MenuInfo> menuTable();
 // The toolbar's buttons, in order, with its separators.
 std::span<const int> toolbarTable();
 
+// Whether the command changes or replaces the template: such commands are unavailable while
+// a transfer runs, whose end would overwrite or send the template under them.
+bool changesTemplate(int id);
+
 // Key sequences bound besides those the menus show: they do nothing and reach no view.
 std::span<const std::string_view> consumedShortcuts();
 

@@ -23,8 +23,8 @@ EditorSession::EditorSession(SettingsStore& settings, UserMessages& messages,
     , doc_(settings, messages, std::move(places))
     , selection_(doc_, editing_, messages) {}
 
-std::string EditorSession::windowTitle() const {
-    return title_ + " - " + std::string(applicationTitle);
+std::string EditorSession::windowTitle(std::string_view marker) const {
+    return title_ + std::string(marker) + " - " + std::string(applicationTitle);
 }
 
 std::string EditorSession::saveQuestion() const {
@@ -37,7 +37,6 @@ bool EditorSession::start(const std::optional<std::string>& file, std::optional<
     if (file && loadDocument(*file))
         return true;
     doc_.onNewDocument();
-    doc_.setModifiedFlag(false);
     path_.clear();
     setTitle(std::string(untitled));
     initialUpdate();
@@ -48,7 +47,6 @@ bool EditorSession::newDocument() {
     if (!saveModified())
         return false;
     doc_.onNewDocument();
-    doc_.setModifiedFlag(false);
     path_.clear();
     setTitle(std::string(untitled));
     initialUpdate();
@@ -66,7 +64,6 @@ bool EditorSession::loadDocument() {
 bool EditorSession::loadDocument(const std::string& path) {
     if (!doc_.onOpenDocument(path))
         return false;
-    doc_.setModifiedFlag(false);
     path_ = path;
     setTitle(fileNameOf(path));
     initialUpdate();
@@ -128,15 +125,17 @@ bool EditorSession::exportTextData() {
 }
 
 bool EditorSession::selectModel(int modelId) {
-    if (!dialogs_.confirmModelSwitch())
+    if (!saveModified() || !dialogs_.confirmModelSwitch())
         return false;
     switchModel(modelId);
     return true;
 }
 
-// The modified flag and the file stay; the title becomes the document's.
+// The emptied template is tied to no file, so Save never replaces the user's file with it;
+// the title becomes the document's.
 void EditorSession::switchModel(int modelId) {
     doc_.switchModel(modelId);
+    path_.clear();
     editing_.keyIsAscii.fill(true);
     documentUpdate();
     setTitle(doc_.documentTitle());

@@ -32,8 +32,9 @@ public:
     // Selecting and typing into keys.
     KeySelection& selection() { return selection_; }
 
-    // The document's title, " - " and the application's title.
-    std::string windowTitle() const;
+    // The document's title, `marker` (a window's modified placeholder, say), " - " and the
+    // application's title.
+    std::string windowTitle(std::string_view marker = {}) const;
     const std::string& documentTitle() const { return title_; }
     const std::string& path() const { return path_; }
 
@@ -61,16 +62,17 @@ public:
     bool loadDefault();
     bool importTextData();
     bool exportTextData();
-    // The Keyboard menu: asks "Select Keyboard", then switches (also to the current model).
+    // The Keyboard menu: asks to save a modified template, then "Select Keyboard", then
+    // switches (also to the current model). The new template belongs to no file.
     bool selectModel(int modelId);
-    // Exit or closing the window: asks to save a modified document; false to stay.
-    bool canClose() { return saveModified(); }
+    // Before the template is replaced or closed (Exit, Read From KB): asks to save a modified
+    // template; false to leave everything as it is.
+    bool saveModified();
 
     // The question asked before a modified document is replaced or closed.
     std::string saveQuestion() const;
 
 private:
-    bool saveModified();
     bool saveTo(const std::string& path);
     void switchModel(int modelId);
     void initialUpdate();

@@ -78,7 +78,6 @@ EditRepaint KeyEditCommands::run(int commandId) {
 }
 
 EditRepaint KeyEditCommands::clearKey() {
-    document_.setModifiedFlag();
     state_.caretHome();
     emptySelectedKey();
     return EditRepaint::keyTextLine;
@@ -120,7 +119,6 @@ EditRepaint KeyEditCommands::enterAsciiCode() {
     const std::optional<int> code = dialogs_.askAsciiCode();
     if (!code)
         return EditRepaint::nothing;
-    document_.setModifiedFlag();
     const char c = static_cast<char>(static_cast<unsigned char>(*code));
     if (state_.decimalDisplay)
         insertInDecimalDisplay(c);
@@ -219,7 +217,6 @@ void KeyEditCommands::followCaretIndex() {
 }
 
 EditRepaint KeyEditCommands::insertWord(std::string_view word, CaretAfter after) {
-    document_.setModifiedFlag();
     insert(word);
     if (after == CaretAfter::home)
         decimalCaretHome();

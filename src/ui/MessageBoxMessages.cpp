@@ -1,12 +1,16 @@
 #include "ui/MessageBoxMessages.h"
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
+#include <QStatusBar>
 
 namespace vorn {
 
 namespace {
 
 constexpr auto boxTitle = "Vorn";
+constexpr int statusMilliseconds = 5000;
 
 QMessageBox::StandardButton ask(QWidget* parent, std::string_view text,
                                 QMessageBox::StandardButtons buttons,
@@ -39,6 +43,14 @@ SaveAnswer MessageBoxMessages::askYesNoCancel(std::string_view question) {
     case QMessageBox::No: return SaveAnswer::no;
     default: return SaveAnswer::cancel;
     }
+}
+
+void MessageBoxMessages::showStatus(std::string_view text, StatusKind kind) {
+    if (kind == StatusKind::refusal)
+        QApplication::beep();
+    if (auto* window = qobject_cast<QMainWindow*>(parent_))
+        window->statusBar()->showMessage(
+            QString::fromLocal8Bit(text.data(), qsizetype(text.size())), statusMilliseconds);
 }
 
 } // namespace vorn

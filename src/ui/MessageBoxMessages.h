@@ -6,7 +6,8 @@ class QWidget;
 
 namespace vorn {
 
-// Messages and questions of the lower layers as modal message boxes titled "Vorn".
+// Messages and questions of the lower layers as modal message boxes titled "Vorn"; notes in
+// the parent's status bar when it is a main window.
 class MessageBoxMessages : public UserMessages {
 public:
     explicit MessageBoxMessages(QWidget* parent = nullptr)
@@ -17,6 +18,7 @@ public:
     void showMessage(std::string_view text) override;
     bool askYesNo(std::string_view question) override;
     SaveAnswer askYesNoCancel(std::string_view question) override;
+    void showStatus(std::string_view text, StatusKind kind) override;
 
 private:
     QWidget* parent_;

@@ -20,7 +20,6 @@ KeyboardProperties loadKeyboardProperties(const CVornDoc& doc, int portKind) {
 
 void applyKeyboardProperties(const KeyboardProperties& properties, CVornDoc& doc,
                              EditingState& editing) {
-    doc.setModifiedFlag();
     properties.store(doc.image, modelGroup(doc.hasCardReader()));
     // The decimal display's caret goes home with the caret, so the two keep agreeing.
     editing.caretHome();

@@ -20,12 +20,12 @@ bool cardReaderPropertiesEnabled(const CVornDoc& doc, bool transferActive);
 
 // The keyboard properties as the document's image holds them, by its model's group.
 KeyboardProperties loadKeyboardProperties(const CVornDoc& doc, int portKind);
-// OK of the keyboard properties: marks the document modified, stores the settings and puts
-// the caret home. The caller redraws the view.
+// OK of the keyboard properties: stores the settings and puts the caret home. The caller redraws
+// the view.
 void applyKeyboardProperties(const KeyboardProperties& properties, CVornDoc& doc,
                              EditingState& editing);
 
-// OK of the card reader properties: stores them; the document's modified flag stays.
+// OK of the card reader properties: stores them.
 void applyCardReaderProperties(const CardReaderProperties& properties, CVornDoc& doc);
 
 // The commands: show the modal dialog over `parent` and apply OK. True when OK changed the

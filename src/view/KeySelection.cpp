@@ -42,7 +42,6 @@ Repaint KeySelection::mouseDown(int x, int y) {
 Repaint KeySelection::keyDown(const KeyEvent& key) {
     if (isPlatformKey(key))
         return Repaint::nothing;
-    document_.setModifiedFlag();
     state_.invalidTextWarning = false;
     ContentCaret(state_, selectedText()).keepInsideText();
     if (state_.decimalDisplay)
@@ -211,8 +210,12 @@ void KeySelection::copyPairedKey() {
 }
 
 void KeySelection::insertIfRoom(std::string_view insertion) {
-    if (insertion.empty() || document_.spaceLeft() <= 0)
+    if (insertion.empty())
         return;
+    if (document_.spaceLeft() <= 0) {
+        messages_.showStatus(noSpaceLeftNote, StatusKind::refusal);
+        return;
+    }
     ContentCaret(state_, selectedText()).insert(insertion);
 }
 

@@ -29,6 +29,8 @@ public:
     static constexpr int contentRight = 700;
     static constexpr int contentBottom = 350;
 
+    static constexpr std::string_view noSpaceLeftNote = "No space left in the template";
+
     KeySelection(CVornDoc& document, EditingState& state, UserMessages& messages);
 
     // A mouse button pressed at view point (x, y).
@@ -66,7 +68,8 @@ private:
     void deleteBefore();
     void deleteAt();
     void copyPairedKey();
-    // Inserts at the caret while the template has room; a dropped insertion says nothing.
+    // Inserts at the caret while the template has room; a dropped insertion beeps and says
+    // so in the status bar.
     void insertIfRoom(std::string_view insertion);
 
     CVornDoc& document_;

@@ -73,7 +73,6 @@ TEST_F(VornDocTest, ModelSwitchIsRememberedAndClearsTheTemplate) {
     doc->keyText[5] = "abc";
     doc->keyBlank[5] = doc->keyDefined[5] = false;
     doc->keyLabel[0] = "custom";
-    doc->setModifiedFlag();
     doc->switchModel(2017);
     EXPECT_EQ(doc->modelId(), 2017);
     EXPECT_EQ(doc->keyCount(), 17);
@@ -83,7 +82,7 @@ TEST_F(VornDocTest, ModelSwitchIsRememberedAndClearsTheTemplate) {
     EXPECT_TRUE(doc->keyText[5].empty());
     EXPECT_TRUE(doc->keyBlank[5] && doc->keyDefined[5]);
     EXPECT_EQ(doc->image, newTemplateImage(2017));
-    EXPECT_TRUE(doc->isModified()); // the switch leaves the modified flag alone
+    EXPECT_FALSE(doc->isModified()); // an empty template for the new model
     EXPECT_EQ(makeDoc()->modelId(), 2017);
 
     // Switching to the current model still clears the keys.
@@ -100,7 +99,6 @@ TEST_F(VornDocTest, NewTemplatePerModelGroup) {
         doc->keyText[3] = "x";
         doc->keyBlank.fill(false);
         doc->keyDefined.fill(false);
-        doc->setModifiedFlag();
         ASSERT_TRUE(doc->onNewDocument());
         const bool cardReader = model <= 2016;
         for (std::size_t b = 1968; b < 2032; ++b)
@@ -132,7 +130,7 @@ TEST_F(VornDocTest, LoadDecodesUnderTheCurrentModelAndKeepsCaptions) {
     auto doc = makeDoc(2013);
     doc->keyLabel[0] = "mine";
     doc->keyDefined[8] = false;
-    doc->setModifiedFlag();
+    doc->keyText[8] = "typed";
     ASSERT_TRUE(doc->onOpenDocument(folder.path("t.tpl")));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(doc->modelId(), 2013);
@@ -179,7 +177,6 @@ TEST_F(VornDocTest, SaveEncodesAndWritesTheImage) {
     auto doc = makeDoc(2014);
     doc->keyText[10] = "[F2][Mute]";
     doc->keyText[11] = "hello";
-    doc->setModifiedFlag();
     ASSERT_EQ(doc->onSaveDocument(folder.path("s.tpl")), FileResult::done);
     EXPECT_FALSE(doc->isModified());
     const std::string bytes = TestFolder::read(folder.path("s.tpl"));
@@ -196,7 +193,6 @@ TEST_F(VornDocTest, ARefusedSaveLeavesTheOldFileByteForByte) {
     auto doc = makeDoc();
     doc->keyText[3] = "ok";
     doc->keyText[9] = "[NoSuchWord]";
-    doc->setModifiedFlag();
     const TemplateImage before = doc->image;
     EXPECT_EQ(doc->onSaveDocument(folder.path("old.tpl")), FileResult::refused);
     EXPECT_EQ(messages.messages,
@@ -317,7 +313,7 @@ TEST_F(VornDocTest, ImportChangesOnlyCaptionsAndKeyTexts) {
     auto doc = makeDoc(2019);
     doc->keyBlank[105] = false;
     doc->keyDefined[105] = false;
-    doc->setModifiedFlag(false);
+    doc->resetBaseline();
     const TemplateImage image = doc->image;
     TestFolder::write(folder.path("few.txt"), "A,B,C,D\r\nx\\y\r\nlast,not counted");
     ASSERT_TRUE(doc->readTextFile(folder.path("few.txt")));
@@ -330,7 +326,7 @@ TEST_F(VornDocTest, ImportChangesOnlyCaptionsAndKeyTexts) {
     EXPECT_EQ(doc->keyLabel[2], "K03"); // rows not in the file leave their keys
     EXPECT_FALSE(doc->keyBlank[105]);
     EXPECT_FALSE(doc->keyDefined[105]);
-    EXPECT_FALSE(doc->isModified());
+    EXPECT_TRUE(doc->isModified()); // the key texts changed
     EXPECT_EQ(doc->image, image);
 }
 
@@ -403,12 +399,12 @@ TEST_F(VornDocTest, LoadDefaultPrefersTheStartDirectory) {
     EXPECT_EQ(doc->documentTitle(), data + "/TR3050.txt : TR3050");
 
     TestFolder::write(start + "/TR3050.txt", "from start,2\r\n");
-    doc->setModifiedFlag(false);
+    doc->resetBaseline();
     doc->keyDefined[105] = false;
     ASSERT_TRUE(doc->loadDefault());
     EXPECT_EQ(doc->keyLabel[0], "from start");
     EXPECT_EQ(doc->keyText[105], "2");
-    EXPECT_FALSE(doc->isModified());
+    EXPECT_TRUE(doc->isModified());
     EXPECT_FALSE(doc->keyDefined[105]);
 }
 

@@ -19,9 +19,14 @@ public:
         questions.emplace_back(question);
         return saveAnswer;
     }
+    void showStatus(std::string_view text, StatusKind kind) override {
+        statuses.emplace_back(std::string(kind == StatusKind::refusal ? "beep: " : "") +
+                              std::string(text));
+    }
 
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    std::vector<std::string> statuses; // refusals as "beep: TEXT"
     bool answer = false;
     SaveAnswer saveAnswer = SaveAnswer::cancel;
 };

@@ -84,7 +84,6 @@ TEST(EditorSession, SavePromptOnNewLoadAndClose) {
         const std::string other = templateFile(f, "other.tpl");
         ASSERT_TRUE(f.session->start(path, std::nullopt));
         f.session->doc().keyText[5] = "changed";
-        f.session->doc().setModifiedFlag();
         f.messages.saveAnswer = c.answer;
         f.dialogs.loadPath = other;
 
@@ -92,7 +91,7 @@ TEST(EditorSession, SavePromptOnNewLoadAndClose) {
         switch (c.command) {
         case Command::newTemplate: done = f.session->newDocument(); break;
         case Command::load: done = f.session->loadDocument(); break;
-        case Command::close: done = f.session->canClose(); break;
+        case Command::close: done = f.session->saveModified(); break;
         }
         SCOPED_TRACE(static_cast<int>(c.command) * 10 + static_cast<int>(c.answer));
         ASSERT_EQ(f.messages.questions.size(), 1u);
@@ -111,7 +110,7 @@ TEST(EditorSession, UnmodifiedTemplateIsReplacedWithoutAQuestion) {
     SessionFixture f;
     ASSERT_TRUE(f.session->start(std::nullopt, std::nullopt));
     EXPECT_TRUE(f.session->newDocument());
-    EXPECT_TRUE(f.session->canClose());
+    EXPECT_TRUE(f.session->saveModified());
     EXPECT_TRUE(f.messages.questions.empty());
 }
 
@@ -119,7 +118,6 @@ TEST(EditorSession, SaveWritesToItsFileAndSaveAsNamesANewOne) {
     SessionFixture f;
     ASSERT_TRUE(f.session->start(std::nullopt, std::nullopt));
     f.session->doc().keyText[7] = "x";
-    f.session->doc().setModifiedFlag();
     f.dialogs.savePath = f.folder.path("new.tpl");
     ASSERT_TRUE(f.session->save()); // no file yet: asks for one
     EXPECT_EQ(f.session->documentTitle(), "new.tpl");
@@ -155,6 +153,52 @@ TEST(EditorSession, DismissedModelQuestionChangesNothing) {
     EXPECT_TRUE(f.session->editing().keyIsAscii[9]);
     EXPECT_EQ(f.session->windowTitle(), "Template : VQ5040 - Orvane  Programmable Keyboard");
     EXPECT_EQ(f.settings.readInt("QenKeyboard", "Zemlat", 0), 2013);
+}
+
+// The emptied template of a model switch never replaces the user's file: Save asks for a
+// name. A modified template is offered for saving before the switch is asked for.
+TEST(EditorSession, AModelSwitchNeverOverwritesTheUsersFile) {
+    SessionFixture f;
+    const std::string path = templateFile(f, "shop.tpl");
+    const std::string before = TestFolder::read(path);
+    ASSERT_TRUE(f.session->start(path, std::nullopt));
+    f.dialogs.confirmModel = true;
+    ASSERT_TRUE(f.session->selectModel(2018));
+    EXPECT_TRUE(f.messages.questions.empty()); // nothing was changed
+    EXPECT_FALSE(f.session->doc().isModified());
+    EXPECT_EQ(f.session->path(), "");
+    EXPECT_EQ(f.session->documentTitle(), "Template : TR4060");
+
+    f.dialogs.savePath.reset(); // Cancel in the save dialog
+    EXPECT_FALSE(f.session->save());
+    EXPECT_EQ(TestFolder::read(path), before);
+    f.dialogs.savePath = f.folder.path("new.tpl");
+    EXPECT_TRUE(f.session->save());
+    EXPECT_EQ(TestFolder::read(path), before);
+    EXPECT_EQ(f.session->documentTitle(), "new.tpl");
+
+    struct Case {
+        SaveAnswer answer;
+        bool confirm;
+        bool switched;
+    };
+    for (const Case& c : {Case{SaveAnswer::cancel, true, false}, Case{SaveAnswer::no, false, false},
+                          Case{SaveAnswer::no, true, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.answer) * 10 + c.confirm);
+        ASSERT_TRUE(f.session->loadDocument(path));
+        f.session->doc().keyText[5] = "typed";
+        f.messages.questions.clear();
+        f.dialogs.modelQuestions = 0;
+        f.messages.saveAnswer = c.answer;
+        f.dialogs.confirmModel = c.confirm;
+        EXPECT_EQ(f.session->selectModel(2017), c.switched);
+        EXPECT_EQ(f.messages.questions, std::vector<std::string>{"Save changes to shop.tpl?"});
+        EXPECT_EQ(f.dialogs.modelQuestions, c.answer == SaveAnswer::cancel ? 0 : 1);
+        EXPECT_EQ(f.session->doc().modelId(), c.switched ? 2017 : 2018);
+        EXPECT_EQ(f.session->doc().keyText[5], c.switched ? "" : "typed");
+        EXPECT_EQ(f.session->path(), c.switched ? "" : path);
+        EXPECT_EQ(TestFolder::read(path), before);
+    }
 }
 
 TEST(EditorSession, TextExportAndImportTitleTheWindowAfterTheTextFile) {

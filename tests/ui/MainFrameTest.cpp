@@ -35,6 +35,12 @@ struct FrameFixture : SessionFixture {
     }
 };
 
+// The title as the window manager shows it.
+QString shownTitle(const QWidget& window) {
+    QString title = window.windowTitle();
+    return title.replace("[*]", window.isWindowModified() ? "*" : "");
+}
+
 QStringList menuLines(const QMenuBar& bar) {
     QStringList lines;
     for (QAction* top : bar.actions()) {
@@ -122,7 +128,7 @@ TEST(MainFrame, StatusBarAndTitle) {
     for (QLabel* label : f.frame.statusBar()->findChildren<QLabel*>())
         labels << label->text();
     EXPECT_EQ(labels, QStringList({"Ready", "CAP", "NUM", "SCRL"}));
-    EXPECT_EQ(f.frame.windowTitle(), "Untitled - Orvane  Programmable Keyboard");
+    EXPECT_EQ(shownTitle(f.frame), "Untitled - Orvane  Programmable Keyboard");
     EXPECT_EQ(f.frame.view()->transferStatus().portName, "USB"); // the simulated keyboard
 }
 
@@ -139,11 +145,31 @@ TEST(MainFrame, KeyboardMenuChecksTheCurrentModelOnly) {
     f.dialogs.confirmModel = true;
     f.frame.action(32823)->trigger();
     EXPECT_EQ(checked(), QStringList({"TR4060"}));
-    EXPECT_EQ(f.frame.windowTitle(), "Template : TR4060 - Orvane  Programmable Keyboard");
+    EXPECT_EQ(shownTitle(f.frame), "Template : TR4060 - Orvane  Programmable Keyboard");
     EXPECT_FALSE(f.frame.action(32810)->isEnabled()); // no card reader on this model
     f.dialogs.confirmModel = false;
     f.frame.action(32826)->trigger();
     EXPECT_EQ(checked(), QStringList({"TR4060"}));
+}
+
+// The title marks a template whose content changed, and only such a one.
+TEST(MainFrame, TitleMarksAChangedTemplate) {
+    FrameFixture f;
+    const QString title = "Untitled - Orvane  Programmable Keyboard";
+    QWidget& view = *f.frame.view();
+    for (const Qt::Key key : {Qt::Key_Control, Qt::Key_Shift, Qt::Key_Right, Qt::Key_Escape})
+        QTest::keyClick(&view, key);
+    EXPECT_EQ(shownTitle(f.frame), title);
+    QTest::keyClick(&view, Qt::Key_A);
+    EXPECT_EQ(shownTitle(f.frame), "Untitled* - Orvane  Programmable Keyboard");
+    QTest::keyClick(&view, Qt::Key_Backspace);
+    EXPECT_EQ(shownTitle(f.frame), title);
+    f.frame.action(commandIds::capsCode)->trigger();
+    EXPECT_TRUE(f.frame.isWindowModified());
+    f.dialogs.savePath = f.folder.path("shop.tpl");
+    f.frame.action(commandIds::saveTemplate)->trigger();
+    EXPECT_EQ(shownTitle(f.frame), "shop.tpl - Orvane  Programmable Keyboard");
+    EXPECT_TRUE(f.messages.questions.empty());
 }
 
 // The shortcuts the menus show work; the consumed ones do nothing and reach no view.

@@ -291,6 +291,39 @@ TEST(CMREditDialog, OkStaysOpenWhileATextIsTooLong) {
     EXPECT_EQ(dialog.properties().text(CardEdit::track2Terminator), ";");
 }
 
+// OK (Return) stores exactly what the dialog shows: a text its field cannot take keeps the
+// dialog open, with the edit's message and the focus in it, and nothing is stored.
+TEST(CMREditDialog, OkRefusesATextItsFieldCannotTake) {
+    struct Case {
+        CardEdit edit;
+        const char* text;
+        const char* message;
+    };
+    for (const Case& c : {Case{CardEdit::track2Prefix, "a[Xb", "Track2 prefix string error!"},
+                          Case{CardEdit::track1Terminator, "[", "Track1 field terminator error!"},
+                          Case{CardEdit::cardPrefix, "[TB", "Card data prefix string error!"}}) {
+        test::RecordedMessages messages;
+        CMREdit dialog(CardReaderProperties::load(newTemplateImage(2013)), messages);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QLineEdit* edit = dialog.edit(c.edit);
+        edit->setFocus();
+        QTest::keyClicks(edit, c.text);
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(messages.messages, std::vector<std::string>{c.message});
+        EXPECT_TRUE(dialog.isVisible()) << c.text;
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_TRUE(edit->hasFocus()) << c.text;
+        EXPECT_EQ(edit->selectedText(), c.text);
+
+        QTest::keyClicks(edit, "x"); // replaces the selection
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << c.text;
+        EXPECT_EQ(dialog.properties().text(c.edit), "x");
+    }
+}
+
 TEST(CMREditDialog, TextsLeftAloneComeBackByteForByte) {
     test::RecordedMessages messages;
     TemplateImage image = newTemplateImage(2013);
@@ -366,6 +399,7 @@ TEST_F(PropertyCommandsTest, KeyboardPropertiesHideThePortAfterAUsbDetection) {
 TEST_F(PropertyCommandsTest, CancelChangesNothing) {
     const auto doc = makeDoc(2013);
     doc->image[offsets::optionFlags] |= 0x20;
+    doc->resetBaseline();
     const TemplateImage before = doc->image;
     editing.caretIndex = editing.caretColumn = 3;
     onNextDialog([](QDialog& dialog) {
@@ -383,7 +417,21 @@ TEST_F(PropertyCommandsTest, CancelChangesNothing) {
     EXPECT_EQ(editing.caretIndex, 3);
 }
 
-TEST_F(PropertyCommandsTest, CardReaderOkStoresWithoutMarkingModified) {
+TEST_F(PropertyCommandsTest, CardReaderOkWithABadTextStoresNothing) {
+    const auto doc = makeDoc(2013);
+    const TemplateImage before = doc->image;
+    onNextDialog([](QDialog& dialog) {
+        child<QLineEdit>(dialog, "track2Prefix")->setText("a[Xb");
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    });
+    EXPECT_FALSE(runCardReaderProperties(*doc, messages, nullptr));
+    EXPECT_EQ(doc->image, before);
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"Track2 prefix string error!"});
+}
+
+TEST_F(PropertyCommandsTest, CardReaderOkStoresAndMarksModified) {
     const auto doc = makeDoc(2015);
     TemplateImage expected = doc->image;
     expected[offsets::optionFlags] &= 0xBF; // no beep at good read
@@ -397,7 +445,7 @@ TEST_F(PropertyCommandsTest, CardReaderOkStoresWithoutMarkingModified) {
     });
     EXPECT_TRUE(runCardReaderProperties(*doc, messages, nullptr));
     EXPECT_EQ(doc->image, expected);
-    EXPECT_FALSE(doc->isModified());
+    EXPECT_TRUE(doc->isModified());
     EXPECT_TRUE(messages.messages.empty());
 }
 

@@ -29,17 +29,36 @@ struct WindowFixture : SessionFixture {
         frame.show();
     }
     // Runs the window until the transfer ends; the number of repaints of the view meanwhile.
+    // While it runs, nothing can change the template.
     int runTransfer(int command) {
         int paints = 0;
         PaintCounter counter(paints);
         frame.view()->installEventFilter(&counter);
         frame.action(command)->trigger();
         EXPECT_TRUE(frame.view()->transferActive());
-        EXPECT_FALSE(frame.action(commandIds::readFromKb)->isEnabled());
-        EXPECT_FALSE(frame.action(commandIds::writeIntoKb)->isEnabled());
+        expectOnlyHarmlessCommands();
+        const KeyTexts before = session->doc().keyText;
+        QTest::keyClicks(frame.view(), "typed");
+        QTest::mouseClick(frame.view(), Qt::LeftButton, {}, QPoint(100, 150)); // slot 1
+        EXPECT_EQ(session->doc().keyText, before);
+        EXPECT_EQ(session->editing().selectedSlot, 0);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.view()->transferActive(); }, 20000));
         frame.view()->removeEventFilter(&counter);
+        EXPECT_TRUE(frame.action(commandIds::newTemplate)->isEnabled());
+        EXPECT_TRUE(frame.action(commandIds::configKb)->isEnabled());
         return paints;
+    }
+    void expectOnlyHarmlessCommands() {
+        using namespace commandIds;
+        for (const CommandInfo& command : commandTable()) {
+            const bool available = frame.action(command.id)->isEnabled();
+            if (changesTemplate(command.id) || command.id == readFromKb ||
+                command.id == writeIntoKb) {
+                EXPECT_FALSE(available) << command.text;
+            }
+        }
+        for (const int id : {saveTemplate, saveTemplateAs, exportText, keyWordList, about, exitApp})
+            EXPECT_TRUE(frame.action(id)->isEnabled()) << id;
     }
 };
 
@@ -54,6 +73,7 @@ TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
     const int paints = f.runTransfer(commandIds::writeIntoKb);
     EXPECT_GT(paints, 10); // the window kept repainting
     EXPECT_TRUE(f.messages.messages.empty());
+    EXPECT_EQ(f.messages.statuses, std::vector<std::string>{"Template written into the keyboard"});
     EXPECT_EQ(TestFolder::read(f.memory), TestFolder::read(f.folder.path("shop.tpl")));
     EXPECT_TRUE(f.frame.action(commandIds::readFromKb)->isEnabled());
 
@@ -64,6 +84,29 @@ TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
     EXPECT_EQ(doc.keyText[12], "[F1][Enter]");
     EXPECT_TRUE(doc.keyDefined[12]);
     EXPECT_TRUE(f.messages.messages.empty());
+    EXPECT_EQ(f.messages.statuses.back(), "Template read from the keyboard");
+    EXPECT_FALSE(doc.isModified()); // as the keyboard holds it
+    EXPECT_FALSE(f.frame.isWindowModified());
+}
+
+// Reading replaces every key: a modified template is offered for saving first.
+TEST(WindowTransfer, ReadingOverUnsavedWorkAsksFirst) {
+    WindowFixture f;
+    CVornDoc& doc = f.session->doc();
+    doc.keyText[3] = "unsaved";
+    f.messages.saveAnswer = SaveAnswer::cancel;
+    f.frame.action(commandIds::readFromKb)->trigger();
+    EXPECT_EQ(f.messages.questions, std::vector<std::string>{"Save changes to Untitled?"});
+    EXPECT_FALSE(f.frame.view()->transferActive());
+    EXPECT_EQ(doc.keyText[3], "unsaved");
+
+    f.messages.saveAnswer = SaveAnswer::yes;
+    f.dialogs.savePath = f.folder.path("kept.tpl");
+    f.runTransfer(commandIds::readFromKb);
+    EXPECT_EQ(doc.keyText[3], ""); // an empty keyboard
+    CVornDoc saved(f.settings, f.messages);
+    ASSERT_TRUE(saved.onOpenDocument(f.folder.path("kept.tpl")));
+    EXPECT_EQ(saved.keyText[3], "unsaved");
 }
 
 TEST(WindowTransfer, ClosingDuringATransferStopsItWhenTheUserAgrees) {
@@ -81,6 +124,30 @@ TEST(WindowTransfer, ClosingDuringATransferStopsItWhenTheUserAgrees) {
         EXPECT_FALSE(f.frame.view()->findChild<QProgressBar*>()->isVisible() && agree);
         f.frame.view()->stopTransfer([] {});
     }
+}
+
+// A write stopped on closing says what the keyboard holds; when the window then stays open
+// (the save question cancelled), a message says it once more.
+TEST(WindowTransfer, AStoppedWriteWarnsWhenTheWindowStaysOpen) {
+    WindowFixture f;
+    f.frame.view()->setTickInterval(20ms);
+    f.session->doc().keyText[0] = "unsaved";
+    f.messages.answer = true;
+    f.messages.saveAnswer = SaveAnswer::cancel;
+    f.frame.action(commandIds::writeIntoKb)->trigger();
+    QTest::qWait(100);
+    f.frame.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.messages.questions.size() == 2; }, 2000));
+    EXPECT_EQ(f.messages.questions[0],
+              "The keyboard is being written. If you stop now it keeps an incomplete template "
+              "until it is written again.\nStop the transfer and close Vorn?");
+    EXPECT_EQ(f.messages.questions[1], "Save changes to Untitled?");
+    EXPECT_FALSE(f.frame.view()->transferActive());
+    EXPECT_TRUE(f.frame.isVisible());
+    EXPECT_EQ(f.messages.messages,
+              std::vector<std::string>{"The keyboard was only partly written. Write the template "
+                                       "into it again before using it."});
+    EXPECT_TRUE(f.messages.statuses.empty());
 }
 
 } // namespace

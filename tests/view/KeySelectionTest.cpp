@@ -425,11 +425,29 @@ TEST(KeySelection, RepaintsWhatChanged) {
     EXPECT_EQ(editor.selection.keyDown(namedKey("Alt")), Repaint::nothing);
 }
 
-TEST(KeySelection, EveryKeyDownMarksTheDocumentModified) {
+// Modified means a key text changed: keys that change no text leave the template as it was,
+// and a character typed and deleted again leaves it unmodified.
+TEST(KeySelection, OnlyAChangedTextMakesTheTemplateModified) {
+    struct Case {
+        const char* steps;
+        bool modified;
+    };
+    for (const Case& c : {Case{"Ctrl ^Ctrl Shift ^Shift Right Left Up Down Home End Esc", false},
+                          Case{"a BS", false}, Case{"a b Left Del", true}, Case{"Enter", true}}) {
+        Editor editor(2013);
+        editor.run(c.steps);
+        EXPECT_EQ(editor.doc.isModified(), c.modified) << c.steps;
+        EXPECT_TRUE(editor.messages.messages.empty()) << c.steps;
+    }
+}
+
+TEST(KeySelection, TypingWithoutSpaceBeepsAndSaysSo) {
     Editor editor(2013);
-    EXPECT_FALSE(editor.doc.isModified());
-    editor.run("Tab");
-    EXPECT_TRUE(editor.doc.isModified());
+    leaveSpace(editor.doc, 100, 0);
+    editor.run("a Esc F1 Left BS");
+    EXPECT_EQ(editor.doc.keyText[editor.state.selectedKey], "");
+    const std::string refusal = "beep: No space left in the template";
+    EXPECT_EQ(editor.messages.statuses, (std::vector<std::string>{refusal, refusal}));
 }
 
 TEST(KeySelection, AutoRepeatedCapsLockIsAnOrdinaryKey) {
