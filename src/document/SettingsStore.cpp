@@ -31,4 +31,18 @@ bool SettingsStore::writeInt(std::string_view section, std::string_view entry, i
     return settings.status() == QSettings::NoError;
 }
 
+std::string SettingsStore::readBytes(std::string_view section, std::string_view entry) const {
+    const QSettings settings(organization, application);
+    return settings.value(key(section, entry)).toByteArray().toStdString();
+}
+
+bool SettingsStore::writeBytes(std::string_view section, std::string_view entry,
+                               std::string_view bytes) {
+    QSettings settings(organization, application);
+    settings.setValue(key(section, entry),
+                      QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
 } // namespace vorn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace vorn {
@@ -12,6 +13,9 @@ public:
     int readInt(std::string_view section, std::string_view entry, int fallback) const;
     // Stores the integer; returns false when the store could not be written.
     bool writeInt(std::string_view section, std::string_view entry, int value);
+    // The bytes under section/entry; empty when none are stored.
+    std::string readBytes(std::string_view section, std::string_view entry) const;
+    bool writeBytes(std::string_view section, std::string_view entry, std::string_view bytes);
 };
 
 } // namespace vorn

@@ -1,6 +1,7 @@
 #include "ui/CAboutDlg.h"
 
 #include "ui/ApplicationIcon.h"
+#include "ui/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepTitleWhole(this, layout);
 }
 
 } // namespace vorn

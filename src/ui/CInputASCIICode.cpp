@@ -54,6 +54,7 @@ CInputASCIICode::CInputASCIICode(UserMessages& messages, QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(okCancelButtons(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepTitleWhole(this, layout);
     box_->selectAll();
 }
 

@@ -119,6 +119,7 @@ CInputSCanCode::CInputSCanCode(QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(okCancelButtons(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepTitleWhole(this, layout);
 }
 
 const std::array<std::string_view, CInputSCanCode::choiceCount>& CInputSCanCode::choices() {

@@ -1,6 +1,7 @@
 #include "ui/CMainFrame.h"
 
 #include "document/KeyboardModels.h"
+#include "document/SettingsStore.h"
 #include "document/UserMessages.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/CAboutDlg.h"
@@ -9,6 +10,7 @@
 #include "ui/CommandTable.h"
 #include "ui/EditorSession.h"
 #include "ui/PropertyCommands.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -237,8 +240,32 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
             });
         return;
     }
-    if (session_.saveModified())
+    if (session_.saveModified()) {
+        keepPlace();
         event->accept();
+    }
+}
+
+void CMainFrame::showInPlace(SettingsStore& settings) {
+    placeStore_ = &settings;
+    namespace place = windowPlacement;
+    const std::string geometry = settings.readBytes(place::section, place::geometryEntry);
+    const std::string state = settings.readBytes(place::section, place::stateEntry);
+    if (!geometry.empty() && restoreGeometry(QByteArray::fromStdString(geometry))) {
+        restoreState(QByteArray::fromStdString(state));
+        show();
+        return;
+    }
+    setGeometry(place::firstGeometry(screen()->availableGeometry(), sizeHint()));
+    showMaximized();
+}
+
+void CMainFrame::keepPlace() {
+    if (!placeStore_)
+        return;
+    namespace place = windowPlacement;
+    placeStore_->writeBytes(place::section, place::geometryEntry, saveGeometry().toStdString());
+    placeStore_->writeBytes(place::section, place::stateEntry, saveState().toStdString());
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -13,6 +13,7 @@ namespace vorn {
 
 class CVornView;
 class EditorSession;
+class SettingsStore;
 class UserMessages;
 
 // The main window: menus, toolbar, status bar and the layout view. Menu commands go to the
@@ -26,6 +27,9 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
     // The action of a command id; nullptr for none.
     QAction* action(int id) const;
+    // Shows the window where it was when last closed; the first time maximized, over an
+    // un-maximized place that fits the screen. Its place is kept in `settings` on closing.
+    void showInPlace(SettingsStore& settings);
     // Title, Keyboard menu check marks and the view, after the session changed.
     void followSession();
     // The title's modified mark and the commands' enabling follow the template and the
@@ -45,6 +49,7 @@ private:
     void consumeShortcuts();
     void connectCommands();
     void showLockKeys();
+    void keepPlace();
 
     EditorSession& session_;
     UserMessages& messages_;
@@ -55,6 +60,7 @@ private:
     QLabel* numIndicator_ = nullptr;
     QLabel* scrollIndicator_ = nullptr;
     LockKeyState lockKeys_;
+    SettingsStore* placeStore_ = nullptr;
 };
 
 } // namespace vorn

@@ -1,5 +1,7 @@
 #include "ui/CSelectKeyboard.h"
 
+#include "ui/DialogButtons.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +24,7 @@ CSelectKeyboard::CSelectKeyboard(QWidget* parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    keepTitleWhole(this, layout);
 }
 
 } // namespace vorn

@@ -26,6 +26,7 @@ CSpinValueDialog::CSpinValueDialog(const Setup& setup, QWidget* parent)
     layout->addLayout(row);
     layout->addWidget(okCancelButtons(this));
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    keepTitleWhole(this, layout);
 }
 
 int CSpinValueDialog::value() const {

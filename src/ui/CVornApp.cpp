@@ -10,7 +10,6 @@
 #include "ui/MessageBoxMessages.h"
 #include "ui/WindowDialogs.h"
 
-#include <QScreen>
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
@@ -103,9 +102,7 @@ int CVornApp::run(const EditorOptions& options) {
         }
         return 0;
     }
-    // Without a window manager to maximize it, the window still takes the whole screen.
-    frame.resize(frame.screen()->availableSize());
-    frame.showMaximized();
+    frame.showInPlace(settings);
     // The start's keyboard detection waits for the keyboard: the window shows first.
     QTimer::singleShot(0, &frame, [&session, detect] {
         detect();

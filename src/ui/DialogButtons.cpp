@@ -1,7 +1,9 @@
 #include "ui/DialogButtons.h"
 
+#include <QBoxLayout>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QPushButton>
 
 namespace vorn {
@@ -16,6 +18,14 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog) {
     QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
+}
+
+void keepTitleWhole(QDialog* dialog, QBoxLayout* layout) {
+    // Room for the title bar's icon, its three buttons and the margins around them.
+    constexpr int titleBarRoom = 130;
+    QFont bold = dialog->font();
+    bold.setBold(true);
+    layout->addStrut(QFontMetrics(bold).horizontalAdvance(dialog->windowTitle()) + titleBarRoom);
 }
 
 } // namespace vorn

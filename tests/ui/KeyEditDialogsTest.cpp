@@ -52,6 +52,10 @@ TEST(KeyEditDialogs, SpinDialogsAskWithinTheirRange) {
         EXPECT_EQ(button(dialog, "ok")->text(), "OK");
         EXPECT_EQ(button(dialog, "cancel")->text(), "Cancel");
         showAndKeep(dialog, row.picture);
+        // Wide enough for a title bar that shows the title whole beside its buttons.
+        QFont bold = dialog.font();
+        bold.setBold(true);
+        EXPECT_GT(dialog.width(), QFontMetrics(bold).horizontalAdvance(row.title) + 100);
         QSpinBox* spin = dialog.spinBox();
         EXPECT_EQ(dialog.value(), 1);
         QTest::keyClick(spin, Qt::Key_Down); // stays at the lowest

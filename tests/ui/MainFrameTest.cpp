@@ -7,6 +7,7 @@
 #include "ui/CVornView.h"
 #include "ui/CommandTable.h"
 #include "ui/KeyWordListText.h"
+#include "ui/WindowPlacement.h"
 
 #include <QAction>
 #include <QLabel>
@@ -172,6 +173,30 @@ TEST(MainFrame, TitleMarksAChangedTemplate) {
     EXPECT_TRUE(f.messages.questions.empty());
 }
 
+TEST(MainFrame, FirstPlaceFitsTheScreenCentred) {
+    using windowPlacement::firstGeometry;
+    EXPECT_EQ(firstGeometry(QRect(0, 0, 1600, 1000), QSize(750, 500)), QRect(200, 125, 1200, 750));
+    EXPECT_EQ(firstGeometry(QRect(0, 30, 800, 570), QSize(900, 500)), QRect(0, 65, 800, 500));
+    EXPECT_EQ(firstGeometry(QRect(1920, 0, 1024, 768), QSize(1000, 700)),
+              QRect(1932, 34, 1000, 700));
+}
+
+// The window comes back where it was closed; the template's settings stay apart from it.
+TEST(MainFrame, RemembersItsPlace) {
+    FrameFixture f;
+    f.frame.showInPlace(f.settings);
+    f.frame.showNormal();
+    f.frame.setGeometry(40, 50, 900, 700);
+    ASSERT_TRUE(f.frame.close());
+    EXPECT_FALSE(f.settings.readBytes("MainWindow", "geometry").empty());
+    EXPECT_EQ(f.settings.readInt("QenKeyboard", "Zemlat", 0), 0);
+
+    CMainFrame again(*f.session, f.messages);
+    again.showInPlace(f.settings);
+    EXPECT_EQ(again.geometry(), QRect(40, 50, 900, 700));
+    EXPECT_FALSE(again.isMaximized());
+}
+
 // The shortcuts the menus show work; the consumed ones do nothing and reach no view.
 TEST(MainFrame, Shortcuts) {
     FrameFixture f;
@@ -226,6 +251,10 @@ TEST(Dialogs, TextsOfTheSmallDialogs) {
     for (const bool exporting : {false, true}) {
         CTextFileNamePath dialog(exporting);
         EXPECT_EQ(dialog.windowTitle(), "Text File Template Import/Export");
+        // An import opens an existing file; an export may name a new one.
+        EXPECT_EQ(dialog.fileMode(), exporting ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog.acceptMode(),
+                  exporting ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         EXPECT_EQ(dialog.nameFilters(), QStringList({"Text file template(*.txt)"}));
         EXPECT_EQ(dialog.labelText(QFileDialog::Accept), exporting ? "Export" : "Import");
     }
