@@ -159,8 +159,10 @@ void CMainFrame::consumeShortcuts() {
 }
 
 void CMainFrame::connectCommands() {
+    // After every command the title and the commands follow what it changed.
     const auto on = [this](int id, auto handler) {
         connect(actions_.at(id), &QAction::triggered, this, handler);
+        connect(actions_.at(id), &QAction::triggered, this, &CMainFrame::followState);
     };
     on(newTemplate, [this] { session_.newDocument(); });
     on(loadTemplate, [this] { session_.loadDocument(); });

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -170,6 +171,20 @@ TEST(MainFrame, TitleMarksAChangedTemplate) {
     f.dialogs.savePath = f.folder.path("shop.tpl");
     f.frame.action(commandIds::saveTemplate)->trigger();
     EXPECT_EQ(shownTitle(f.frame), "shop.tpl - Orvane  Programmable Keyboard");
+    QTest::keyClick(&view, Qt::Key_B);
+    EXPECT_TRUE(f.frame.isWindowModified());
+    f.frame.action(commandIds::saveTemplate)->trigger(); // to its file, without a dialog
+    EXPECT_FALSE(f.frame.isWindowModified());
+
+    // The card reader's settings are the template's too.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("cardSuffix")->setText("x");
+        dialog->accept();
+    });
+    f.frame.action(commandIds::configMr)->trigger();
+    EXPECT_EQ(shownTitle(f.frame), "shop.tpl* - Orvane  Programmable Keyboard");
     EXPECT_TRUE(f.messages.questions.empty());
 }
 
