@@ -175,11 +175,13 @@ CardReaderProperties CMREdit::properties() const {
 
 bool CMREdit::lengthsFit() {
     const std::optional<CardEdit> over = properties().firstTooLong();
-    if (!over)
-        return true;
-    messages_.showMessage(tooLongMessage(cardEditField(*over).size));
-    edit(*over)->setFocus(Qt::OtherFocusReason);
-    edit(*over)->selectAll();
+    return !over || refuse(*over, tooLongMessage(cardEditField(*over).size));
+}
+
+bool CMREdit::refuse(CardEdit which, std::string_view message) {
+    messages_.showMessage(message);
+    edit(which)->setFocus(Qt::OtherFocusReason);
+    edit(which)->selectAll();
     return false;
 }
 
@@ -204,12 +206,7 @@ void CMREdit::accept() {
 
 bool CMREdit::textsAreValid() {
     const std::optional<CardEdit> invalid = properties().firstInvalid();
-    if (!invalid)
-        return true;
-    messages_.showMessage(cardEditField(*invalid).errorMessage);
-    edit(*invalid)->setFocus(Qt::OtherFocusReason);
-    edit(*invalid)->selectAll();
-    return false;
+    return !invalid || refuse(*invalid, cardEditField(*invalid).errorMessage);
 }
 
 // The check runs once the focus has moved, not inside the focus change.

@@ -58,6 +58,8 @@ private:
     // False, after its message, when a text fails its check; that edit then has the focus
     // with its text selected.
     bool textsAreValid();
+    // Shows the message, gives the edit the focus with its text selected; false.
+    bool refuse(CardEdit which, std::string_view message);
 
     CardReaderProperties loaded_;
     UserMessages& messages_;
