@@ -8,6 +8,7 @@
 #include "view/VirtualKeys.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -190,6 +191,18 @@ TEST_P(Typing, Scenario) {
 }
 
 const std::string ninety(90, 'q');
+// A line longer than the 86 columns the content line shows.
+const std::string hundred = [] {
+    std::string line;
+    for (int i = 0; i < 10; ++i)
+        line += "0123456789";
+    return line;
+}();
+const std::string hundredTypedAt90 = hundred.substr(0, 90) + "a" + hundred.substr(90);
+const std::string hundredF1At84 = hundred.substr(0, 84) + "[F1]" + hundred.substr(84);
+const std::string hundredWithout89 = hundred.substr(0, 89) + hundred.substr(90);
+const std::string eightyFour(84, 'q');
+const std::string thirtyA(30, 'A'); // 120 characters in the decimal display
 
 INSTANTIATE_TEST_SUITE_P(
     KeySelection, Typing,
@@ -215,6 +228,74 @@ INSTANTIATE_TEST_SUITE_P(
                  .caretColumn = 0,
                  .expectIndex = 9,
                  .expectColumn = 0},
+        Scenario{.name = "LeftAtColumn0OfALongLineScrollsAndRightComesBack",
+                 .steps = "Left Left Right",
+                 .text = hundred.c_str(),
+                 .caretIndex = 20,
+                 .caretColumn = 0,
+                 .expectIndex = 19,
+                 .expectColumn = 1},
+        Scenario{.name = "RightFromColumn84StopsAtColumn85",
+                 .steps = "Right Right Right",
+                 .text = hundred.c_str(),
+                 .caretIndex = 84,
+                 .expectIndex = 87,
+                 .expectColumn = 85},
+        Scenario{.name = "RightAtColumn85ScrollsTheLine",
+                 .steps = "Right",
+                 .text = hundred.c_str(),
+                 .caretIndex = 90,
+                 .caretColumn = 85,
+                 .expectIndex = 91,
+                 .expectColumn = 85},
+        Scenario{.name = "RightAtTheEndOfAScrolledLineStays",
+                 .steps = "Right",
+                 .text = hundred.c_str(),
+                 .caretIndex = 100,
+                 .caretColumn = 85,
+                 .expectIndex = 100,
+                 .expectColumn = 85},
+        Scenario{.name = "EndOfALongLineIsColumn85",
+                 .steps = "End Right",
+                 .text = hundred.c_str(),
+                 .expectIndex = 100,
+                 .expectColumn = 85},
+        Scenario{.name = "EndOfALineOf84IsColumn84",
+                 .steps = "End",
+                 .text = eightyFour.c_str(),
+                 .expectIndex = 84,
+                 .expectColumn = 84},
+        Scenario{.name = "TypingAtColumn85KeepsTheColumn",
+                 .steps = "a",
+                 .text = hundred.c_str(),
+                 .caretIndex = 90,
+                 .caretColumn = 85,
+                 .expectText = hundredTypedAt90.c_str(),
+                 .expectIndex = 91,
+                 .expectColumn = 85},
+        Scenario{.name = "AWordTypedAtColumn83StopsTheColumnAt85",
+                 .steps = "Esc F1",
+                 .text = hundred.c_str(),
+                 .caretIndex = 84,
+                 .caretColumn = 83,
+                 .expectText = hundredF1At84.c_str(),
+                 .expectIndex = 88,
+                 .expectColumn = 85},
+        Scenario{.name = "BackspaceAtColumn85",
+                 .steps = "BS",
+                 .text = hundred.c_str(),
+                 .caretIndex = 90,
+                 .caretColumn = 85,
+                 .expectText = hundredWithout89.c_str(),
+                 .expectIndex = 89,
+                 .expectColumn = 84},
+        Scenario{.name = "DecimalRightAtColumn85ScrollsByTokens",
+                 .steps = "@694,340 Right Right",
+                 .text = thirtyA.c_str(),
+                 .decimal = true,
+                 .expectIndex = 23,
+                 .expectColumn = 85,
+                 .expectDisplayIndex = 92},
         Scenario{.name = "BackspaceAtColumn0RemovesNothing",
                  .steps = "Left BS",
                  .text = "abcdefghijklmnop",
@@ -480,6 +561,208 @@ TEST(KeySelection, UpdatesResetTheSelection) {
     });
     EXPECT_TRUE(detected);
     EXPECT_TRUE(editor.state.keyIsAscii[editor.doc.layout().slotKey()[9]]);
+}
+
+// What a key did to "abcd" with the caret at 2, on slot 0 of VQ5040.
+struct KeyOutcome {
+    const char* text = "abcd";
+    int caretIndex = 2;
+    int slot = 0;
+    bool shiftHeld = false;
+    bool escPending = false;
+};
+
+constexpr KeyOutcome unchanged{};
+constexpr KeyOutcome caretStart{.caretIndex = 0};
+constexpr KeyOutcome caretEnd{.caretIndex = 4};
+constexpr KeyOutcome caretLeft{.caretIndex = 1};
+constexpr KeyOutcome caretRight{.caretIndex = 3};
+constexpr KeyOutcome selectionUp{.caretIndex = 0, .slot = 77};
+constexpr KeyOutcome selectionDown{.caretIndex = 0, .slot = 15};
+
+void expectOutcome(const Editor& editor, const KeyOutcome& expected) {
+    EXPECT_EQ(editor.doc.keyText[editor.doc.layout().slotKey()[0]], expected.text);
+    EXPECT_EQ(editor.state.caretIndex, expected.caretIndex);
+    EXPECT_EQ(editor.state.selectedSlot, expected.slot);
+    EXPECT_EQ(editor.state.shiftHeld, expected.shiftHeld);
+    EXPECT_EQ(editor.state.escPending, expected.escPending);
+}
+
+// Presses `keys` on "abcd" with the caret at 2, in ASCII or scan-code mode.
+void expectKeysGive(std::initializer_list<KeyEvent> keys, bool ascii, const KeyOutcome& expected) {
+    Editor editor(2013);
+    editor.select(0, "abcd", ascii);
+    editor.state.caretIndex = editor.state.caretColumn = 2;
+    for (const KeyEvent& key : keys)
+        editor.selection.keyDown(key);
+    expectOutcome(editor, expected);
+}
+
+// Every special key: after Esc it inserts its key word, without Esc it acts.
+TEST(TypingTables, SpecialKeysGiveTheirWordAfterEscAndActWithout) {
+    struct Row {
+        int scanCode;
+        bool extended;
+        const char* word;
+        KeyOutcome action;
+    };
+    const Row rows[] = {
+        {1, false, "[ESC]", {.escPending = true}},
+        {14, false, "[Backspace]", {.text = "acd", .caretIndex = 1}},
+        {15, false, "[Tab]", unchanged},
+        {29, false, "[Ctrl]", unchanged},
+        {29, true, "[RightCtrl]", unchanged},
+        {42, false, "[Shift]", {.shiftHeld = true}},
+        {54, false, "[RightShift]", {.shiftHeld = true}},
+        {58, false, "[CapsLock]", unchanged},
+        {59, false, "[F1]", unchanged},
+        {60, false, "[F2]", unchanged},
+        {61, false, "[F3]", unchanged},
+        {62, false, "[F4]", unchanged},
+        {63, false, "[F5]", unchanged},
+        {64, false, "[F6]", unchanged},
+        {65, false, "[F7]", unchanged},
+        {66, false, "[F8]", unchanged},
+        {67, false, "[F9]", unchanged},
+        {87, false, "[F11]", unchanged},
+        {88, false, "[F12]", unchanged},
+        {69, false, "[PauseBreak]", unchanged},
+        {70, false, "[ScrollLk]", unchanged},
+        {69, true, "[NumLock]", unchanged},
+        {71, true, "[Home]", caretStart},
+        {79, true, "[End]", caretEnd},
+        {73, true, "[PageUp]", unchanged},
+        {81, true, "[PageDown]", unchanged},
+        {82, true, "[Insert]", unchanged},
+        {83, true, "[Delete]", {.text = "abd"}},
+        {72, true, "[ArrowUp]", selectionUp},
+        {80, true, "[ArrowDown]", selectionDown},
+        {75, true, "[ArrowLeft]", caretLeft},
+        {77, true, "[ArrowRight]", caretRight},
+        {91, true, "[Win]", unchanged},
+        {92, true, "[RightWin]", unchanged},
+        {93, true, "[Menu]", unchanged},
+    };
+    const KeyEvent esc = pcKey(1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.word);
+        const KeyEvent key = pcKey(row.scanCode, row.extended);
+        const std::string typed = std::string("ab") + row.word + "cd";
+        // Esc stays pending after its own word.
+        const KeyOutcome inserted{.text = typed.c_str(),
+                                  .caretIndex = static_cast<int>(2 + std::strlen(row.word)),
+                                  .escPending = row.scanCode == 1};
+        for (const bool ascii : {true, false}) {
+            expectKeysGive({esc, key}, ascii, inserted);
+            expectKeysGive({key}, ascii, row.action);
+        }
+    }
+}
+
+// The keypad keys that double as cursor keys: the digit in ASCII mode, the keypad word in
+// scan-code mode (Esc staying pending either way), else the cursor function.
+TEST(TypingTables, KeypadCursorKeysGiveTheirDigitOrWordOrMove) {
+    struct Row {
+        int scanCode;
+        const char* asciiText;
+        const char* scanText;
+        KeyOutcome cursor;
+    };
+    const Row rows[] = {
+        {71, "ab7cd", "ab[PAD7]cd", caretStart}, {72, "ab8cd", "ab[PAD8]cd", selectionUp},
+        {75, "ab4cd", "ab[PAD4]cd", caretLeft},  {77, "ab6cd", "ab[PAD6]cd", caretRight},
+        {79, "ab1cd", "ab[PAD1]cd", caretEnd},   {80, "ab2cd", "ab[PAD2]cd", selectionDown},
+    };
+    const KeyEvent esc = pcKey(1);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.scanCode);
+        const KeyEvent digit = pcKey(row.scanCode, false, true);
+        const KeyEvent cursor = pcKey(row.scanCode, false, false);
+        expectKeysGive({digit}, true, {.text = row.asciiText, .caretIndex = 3});
+        expectKeysGive({esc, digit}, true,
+                       {.text = row.asciiText, .caretIndex = 3, .escPending = true});
+        const int wordEnd = static_cast<int>(std::strlen(row.scanText)) - 2;
+        expectKeysGive({esc, digit}, false,
+                       {.text = row.scanText, .caretIndex = wordEnd, .escPending = true});
+        for (const bool ascii : {true, false})
+            expectKeysGive({cursor}, ascii, row.cursor);
+    }
+}
+
+// What the ordinary keys type: the character of each key unshifted and shifted in ASCII mode
+// (letters shifted by exactly one of Shift and Caps Lock), and its key word in scan-code mode.
+TEST(TypingTables, OrdinaryKeysTypeTheirCharacterOrWord) {
+    struct Row {
+        int scanCode;
+        bool extended;
+        bool numLock;
+        std::string plain;
+        std::string shifted;
+        std::string word;
+    };
+    std::vector<Row> rows = {
+        {2, false, true, "1", "!", "[1]"},
+        {3, false, true, "2", "@", "[2]"},
+        {4, false, true, "3", "#", "[3]"},
+        {5, false, true, "4", "$", "[4]"},
+        {6, false, true, "5", "%", "[5]"},
+        {7, false, true, "6", "^", "[6]"},
+        {8, false, true, "7", "&", "[7]"},
+        {9, false, true, "8", "*", "[8]"},
+        {10, false, true, "9", "(", "[9]"},
+        {11, false, true, "0", ")", "[0]"},
+        {12, false, true, "-", "_", "[-]"},
+        {13, false, true, "=", "+", "[=]"},
+        {26, false, true, "[", "{", "[{]"},
+        {27, false, true, "]", "}", "[}]"},
+        {39, false, true, ";", ":", "[;]"},
+        {40, false, true, "'", "\"", "[']"},
+        {41, false, true, "`", "~", "[`]"},
+        {43, false, true, "\\", "|", "[\\]"},
+        {51, false, true, ",", "<", "[,]"},
+        {52, false, true, ".", ">", "[.]"},
+        {53, false, true, "/", "?", "[/]"},
+        {57, false, true, " ", " ", "[Space]"},
+        {28, false, true, "[CR]", "[CR]", "[Enter]"},
+        {28, true, true, "[CR]", "[CR]", "[Enter]"},
+        // The keypad with Num Lock on, and its keys that type the same in every state.
+        {82, false, true, "0", "0", "[PAD0]"},
+        {79, false, true, "1", "1", "[PAD1]"},
+        {80, false, true, "2", "2", "[PAD2]"},
+        {81, false, true, "3", "3", "[PAD3]"},
+        {75, false, true, "4", "4", "[PAD4]"},
+        {76, false, true, "5", "5", "[PAD5]"},
+        {77, false, true, "6", "6", "[PAD6]"},
+        {71, false, true, "7", "7", "[PAD7]"},
+        {72, false, true, "8", "8", "[PAD8]"},
+        {73, false, true, "9", "9", "[PAD9]"},
+        {55, false, true, "*", "*", "[PAD*]"},
+        {78, false, true, "+", "+", "[PAD+]"},
+        {74, false, true, "-", "-", "[PAD-]"},
+        {83, false, true, ".", ".", "[PAD.]"},
+        {53, true, true, "/", "/", "[PAD/]"},
+        {76, false, false, "5", "5", "[PAD5]"},
+    };
+    for (const auto& [letters, first] :
+         {std::pair{"qwertyuiop", 16}, {"asdfghjkl", 30}, {"zxcvbnm", 44}}) {
+        for (int i = 0; letters[i]; ++i) {
+            const char upper = static_cast<char>(letters[i] - 'a' + 'A');
+            rows.push_back({first + i, false, true, std::string(1, letters[i]),
+                            std::string(1, upper), std::string("[") + upper + "]"});
+        }
+    }
+    for (const Row& row : rows) {
+        KeyEvent key = pcKey(row.scanCode, row.extended, row.numLock);
+        SCOPED_TRACE(row.word);
+        const bool letter = row.plain.size() == 1 && row.plain[0] >= 'a' && row.plain[0] <= 'z';
+        for (const bool caps : {false, true}) {
+            key.capsLock = caps;
+            const bool capsShifts = letter && caps;
+            EXPECT_EQ(asciiModeText(key, false), capsShifts ? row.shifted : row.plain);
+            EXPECT_EQ(asciiModeText(key, true), capsShifts ? row.plain : row.shifted);
+            EXPECT_EQ(scanModeWord(key), row.word);
+        }
+    }
 }
 
 TEST(TypingTables, EveryKeyWordTypedIsAScanCodeWord) {
