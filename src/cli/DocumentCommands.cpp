@@ -7,7 +7,7 @@
 #include "document/SettingsStore.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
-#include "view/KeyLayout.h"
+#include "layout/KeyLayout.h"
 
 #include <ostream>
 

@@ -2,7 +2,7 @@
 
 #include "document/KeyboardModels.h"
 #include "image/TemplateImage.h"
-#include "view/KeyLayout.h"
+#include "layout/KeyLayout.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "image/TemplateImage.h"
-#include "view/LayoutTables.h"
+#include "layout/LayoutTables.h"
 
 #include <array>
 

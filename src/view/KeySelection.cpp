@@ -4,7 +4,7 @@
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 #include "view/ContentCaret.h"
-#include "view/LayoutTables.h"
+#include "layout/LayoutTables.h"
 #include "view/VirtualKeys.h"
 
 namespace vorn {

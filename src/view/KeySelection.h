@@ -2,7 +2,7 @@
 
 #include "view/EditingState.h"
 #include "view/KeyEvent.h"
-#include "view/KeyLayout.h"
+#include "layout/KeyLayout.h"
 #include "view/TypingTables.h"
 
 #include <functional>

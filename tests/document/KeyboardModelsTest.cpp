@@ -1,6 +1,6 @@
 #include "document/KeyboardModels.h"
 
-#include "view/KeyLayout.h"
+#include "layout/KeyLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "document/TextFileFormat.h"
 #include "image/KeyTextEncoder.h"
 #include "image/KeyWords.h"
-#include "view/KeyLayout.h"
+#include "layout/KeyLayout.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "view/LayoutTables.h"
+#include "layout/LayoutTables.h"
 
 #include <iterator>
 #include <span>

@@ -1,4 +1,4 @@
-#include "view/KeyLayout.h"
+#include "layout/KeyLayout.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/LayoutTables.h"
+#include "layout/LayoutTables.h"
 
 #include <array>
 
