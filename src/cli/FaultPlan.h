@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/KeyboardFirmware.h"
-#include "device/SimulatedDriver.h"
+#include "simulator/KeyboardFirmware.h"
+#include "simulator/SimulatedDriver.h"
 
 #include <map>
 #include <optional>

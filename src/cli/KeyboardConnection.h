@@ -7,7 +7,7 @@
 #include "device/Clock.h"
 #include "device/DriverChannel.h"
 #include "device/HidBackend.h"
-#include "device/SimulatedKeyboard.h"
+#include "simulator/SimulatedKeyboard.h"
 
 #include <memory>
 #include <string>

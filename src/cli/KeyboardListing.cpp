@@ -1,7 +1,7 @@
 #include "cli/KeyboardListing.h"
 
 #include "cli/Vornctl.h"
-#include "device/DetectionMessage.h"
+#include "transfer/DetectionMessage.h"
 
 #include <algorithm>
 #include <ostream>

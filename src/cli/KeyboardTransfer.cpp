@@ -1,9 +1,9 @@
 #include "cli/KeyboardTransfer.h"
 
-#include "device/DetectionMessage.h"
-#include "device/EditingFields.h"
-#include "device/TransferController.h"
-#include "device/VornDocTransfer.h"
+#include "transfer/DetectionMessage.h"
+#include "transfer/EditingFields.h"
+#include "transfer/TransferController.h"
+#include "transfer/VornDocTransfer.h"
 
 #include <algorithm>
 #include <string>

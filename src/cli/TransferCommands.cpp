@@ -8,7 +8,7 @@
 #include "cli/StreamMessages.h"
 #include "cli/TransferConsole.h"
 #include "cli/Vornctl.h"
-#include "device/DetectionMessage.h"
+#include "transfer/DetectionMessage.h"
 #include "document/SettingsStore.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"

@@ -2,7 +2,7 @@
 
 #include "cli/StreamMessages.h"
 #include "cli/TickPacer.h"
-#include "device/TransferHost.h"
+#include "transfer/TransferHost.h"
 #include "document/UserMessages.h"
 
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "device/TransferController.h"
-#include "device/VornDocTransfer.h"
+#include "transfer/TransferController.h"
+#include "transfer/VornDocTransfer.h"
 #include "ui/KeyEditCommands.h"
 #include "ui/KeyboardPorts.h"
 #include "ui/WindowKeyEditDialogs.h"

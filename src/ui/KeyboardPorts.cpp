@@ -3,8 +3,8 @@
 #include "device/DeviceFileChannel.h"
 #include "device/HidapiBackend.h"
 #include "device/InstantClock.h"
-#include "device/SimulatedDriver.h"
-#include "device/SimulatedKeyboard.h"
+#include "simulator/SimulatedDriver.h"
+#include "simulator/SimulatedKeyboard.h"
 #include "ui/ResponsiveClock.h"
 
 namespace vorn {

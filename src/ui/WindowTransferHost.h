@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/TransferHost.h"
+#include "transfer/TransferHost.h"
 
 #include <QObject>
 #include <functional>

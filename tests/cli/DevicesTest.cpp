@@ -2,9 +2,9 @@
 #include "CliTest.h"
 #include "cli/KeyboardListing.h"
 #include "cli/Vornctl.h"
-#include "device/DetectionMessage.h"
+#include "transfer/DetectionMessage.h"
 #include "device/InstantClock.h"
-#include "device/SimulatedKeyboard.h"
+#include "simulator/SimulatedKeyboard.h"
 
 #include <filesystem>
 #include <fstream>

@@ -3,8 +3,8 @@
 #include "device/CUSBport.h"
 #include "device/DeviceFileChannel.h"
 #include "device/InstantClock.h"
-#include "device/SimulatedDriver.h"
-#include "device/SimulatedKeyboard.h"
+#include "simulator/SimulatedDriver.h"
+#include "simulator/SimulatedKeyboard.h"
 
 #include <cstdlib>
 #include <deque>

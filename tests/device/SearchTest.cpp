@@ -1,7 +1,7 @@
 // Finding the keyboard: identity matching, candidate order, the probe, denied access.
-#include "DeviceTestSupport.h"
+#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
-#include "device/SimulatedKeyboard.h"
+#include "simulator/SimulatedKeyboard.h"
 
 #include <gtest/gtest.h>
 

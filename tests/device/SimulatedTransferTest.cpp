@@ -1,7 +1,7 @@
 // CUSBport against the simulated keyboard: whole-memory round trip and every injected fault.
-#include "DeviceTestSupport.h"
+#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
-#include "device/SimulatedKeyboard.h"
+#include "simulator/SimulatedKeyboard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The bytes CUSBport puts on the wire and takes from it, against a scripted interface.
-#include "DeviceTestSupport.h"
+#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "ui/KeyEditCommands.h"
 
-#include "device/TransferController.h"
+#include "transfer/TransferController.h"
 #include "document/SettingsStore.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/KeyboardFirmware.h"
+#include "simulator/KeyboardFirmware.h"
 
 #include <linux/uhid.h>
 #include <optional>

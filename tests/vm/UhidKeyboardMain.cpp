@@ -4,7 +4,7 @@
 // --memory FILE      start from the 2048 bytes in FILE (a new template when missing) and
 //                    save every stored package there
 // --corrupt-check P  send package P with a wrong check byte, once per time given
-#include "device/KeyboardMemoryFile.h"
+#include "simulator/KeyboardMemoryFile.h"
 #include "vm/PackageNumber.h"
 #include "vm/UhidKeyboard.h"
 

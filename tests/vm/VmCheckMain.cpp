@@ -8,7 +8,7 @@
 #include "device/CUSBport.h"
 #include "device/HidapiBackend.h"
 #include "device/InstantClock.h"
-#include "device/KeyboardMemoryFile.h"
+#include "simulator/KeyboardMemoryFile.h"
 #include "vm/PackageNumber.h"
 
 #include <iomanip>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/TransferDocument.h"
+#include "transfer/TransferDocument.h"
 #include "document/VornDoc.h"
 
 namespace vorn {

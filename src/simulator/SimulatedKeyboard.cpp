@@ -1,6 +1,6 @@
-#include "device/SimulatedKeyboard.h"
+#include "simulator/SimulatedKeyboard.h"
 
-#include "device/KeyboardMemoryFile.h"
+#include "simulator/KeyboardMemoryFile.h"
 
 namespace vorn {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/FeatureReport.h"
-#include "device/KeyboardFaults.h"
+#include "simulator/KeyboardFaults.h"
 #include "image/TemplateImage.h"
 
 #include <array>

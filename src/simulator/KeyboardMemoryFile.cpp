@@ -1,4 +1,4 @@
-#include "device/KeyboardMemoryFile.h"
+#include "simulator/KeyboardMemoryFile.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "device/TransferController.h"
+#include "transfer/TransferController.h"
 
-#include "device/DetectionMessage.h"
-#include "device/TransferMessages.h"
+#include "transfer/DetectionMessage.h"
+#include "transfer/TransferMessages.h"
 #include "document/UserMessages.h"
 #include "image/KeyTextChecks.h"
 #include "image/KeyTextEncoder.h"

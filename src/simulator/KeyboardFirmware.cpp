@@ -1,4 +1,4 @@
-#include "device/KeyboardFirmware.h"
+#include "simulator/KeyboardFirmware.h"
 
 #include <algorithm>
 

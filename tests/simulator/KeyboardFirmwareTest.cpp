@@ -1,5 +1,5 @@
 // The keyboard's side of the protocol, fed with literal wire bytes.
-#include "device/KeyboardFirmware.h"
+#include "simulator/KeyboardFirmware.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,4 +1,4 @@
-#include "device/SimulatedDriver.h"
+#include "simulator/SimulatedDriver.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 // The read and write transfers on the simulated keyboard, behind USB or the driver, with a
 // host that records every timer, progress and message request and ticks without waiting.
-#include "device/TransferController.h"
+#include "transfer/TransferController.h"
 
-#include "DeviceTestSupport.h"
-#include "device/DetectionMessage.h"
-#include "device/EditingFields.h"
-#include "device/SimulatedDriver.h"
-#include "device/SimulatedKeyboard.h"
-#include "device/VornDocTransfer.h"
+#include "support/DeviceFakes.h"
+#include "transfer/DetectionMessage.h"
+#include "transfer/EditingFields.h"
+#include "simulator/SimulatedDriver.h"
+#include "simulator/SimulatedKeyboard.h"
+#include "transfer/VornDocTransfer.h"
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
 #include "image/KeyTextChecks.h"

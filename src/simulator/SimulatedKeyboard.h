@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/HidBackend.h"
-#include "device/KeyboardFirmware.h"
+#include "simulator/KeyboardFirmware.h"
 #include "device/KeyboardIdentity.h"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 
 #include "device/CKBIO.h"
 #include "device/DriverChannel.h"
-#include "device/KeyboardFirmware.h"
+#include "simulator/KeyboardFirmware.h"
 
 #include <optional>
 

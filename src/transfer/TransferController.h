@@ -2,9 +2,9 @@
 
 #include "device/CKBIO.h"
 #include "device/CUSBport.h"
-#include "device/TransferDocument.h"
-#include "device/TransferEditing.h"
-#include "device/TransferHost.h"
+#include "transfer/TransferDocument.h"
+#include "transfer/TransferEditing.h"
+#include "transfer/TransferHost.h"
 #include "image/TemplateImage.h"
 
 #include <chrono>

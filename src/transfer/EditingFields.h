@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/TransferEditing.h"
+#include "transfer/TransferEditing.h"
 #include "image/TemplateImage.h"
 
 #include <array>

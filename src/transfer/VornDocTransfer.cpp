@@ -1,4 +1,4 @@
-#include "device/VornDocTransfer.h"
+#include "transfer/VornDocTransfer.h"
 
 #include "image/KeyTextDecoder.h"
 #include "image/KeyTextEncoder.h"

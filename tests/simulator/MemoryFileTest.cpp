@@ -1,8 +1,8 @@
 // The simulated keyboard's memory file: loaded at start, saved with every stored package.
-#include "DeviceTestSupport.h"
+#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
-#include "device/KeyboardMemoryFile.h"
-#include "device/SimulatedKeyboard.h"
+#include "simulator/KeyboardMemoryFile.h"
+#include "simulator/SimulatedKeyboard.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "device/DetectionMessage.h"
+#include "transfer/DetectionMessage.h"
 
 namespace vorn {
 
