@@ -40,7 +40,9 @@ void keyToRepaint(benchmark::State& state) {
     vorn::CMainFrame frame(session, messages);
     std::string error;
     frame.view()->connectKeyboard(
-        vorn::KeyboardChoice{folder.filePath("kb.mem").toStdString(), false, true}, error);
+        vorn::KeyboardChoice{.simulatorMemoryFiles = {folder.filePath("kb.mem").toStdString()},
+                             .simulatedWaits = false},
+        error);
     session.start(std::nullopt, 2018);
     for (std::string& text : session.doc().keyText)
         text = "abc";

@@ -14,7 +14,7 @@ namespace {
 
 // Everything one keyboard's thread uses, and nothing another thread touches.
 struct KeyboardJob {
-    KeyboardJob(const KeyboardConnection& all, const std::string& path, const CVornDoc& original,
+    KeyboardJob(const KeyboardTransports& all, const std::string& path, const CVornDoc& original,
                 const AllKeyboardsRequest& request)
         : connection(all.onlyTo(path))
         , console(messages, ProgressStyle::none, request.pace ? &pacer : nullptr)
@@ -22,7 +22,7 @@ struct KeyboardJob {
         outcome.path = path;
     }
 
-    std::unique_ptr<KeyboardConnection> connection;
+    std::unique_ptr<KeyboardTransports> connection;
     std::ostringstream messages;
     SteadyTimeSource time;
     TickPacer pacer{time};
@@ -61,7 +61,7 @@ std::string joinedLines(const std::string& text) {
     return joined;
 }
 
-std::vector<KeyboardOutcome> transferToAll(const KeyboardConnection& connection,
+std::vector<KeyboardOutcome> transferToAll(const KeyboardTransports& connection,
                                            const std::vector<std::string>& paths,
                                            const CVornDoc& doc, const AllKeyboardsRequest& request,
                                            Io& io) {

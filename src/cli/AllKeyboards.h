@@ -1,9 +1,10 @@
 #pragma once
 
-#include "cli/KeyboardConnection.h"
+#include "cli/Command.h"
 #include "cli/KeyboardTransfer.h"
 #include "cli/TransferConsole.h"
 #include "document/VornDoc.h"
+#include "transfer/KeyboardTransports.h"
 
 #include <string>
 #include <vector>
@@ -33,7 +34,7 @@ struct KeyboardOutcome {
 // own with its own connection (onlyTo), pacing, retries and messages, starting from its own
 // copy of `doc`, so one keyboard's failure or unplugging never holds up the others. Progress
 // and trace lines go to io.err as they come; the outcomes come back in the order of `paths`.
-std::vector<KeyboardOutcome> transferToAll(const KeyboardConnection& connection,
+std::vector<KeyboardOutcome> transferToAll(const KeyboardTransports& connection,
                                            const std::vector<std::string>& paths,
                                            const CVornDoc& doc, const AllKeyboardsRequest& request,
                                            Io& io);

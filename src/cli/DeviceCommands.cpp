@@ -1,7 +1,7 @@
 // The commands on connected keyboards: devices.
 #include "cli/Command.h"
-#include "cli/KeyboardConnection.h"
 #include "cli/KeyboardListing.h"
+#include "cli/KeyboardOptions.h"
 #include "cli/Vornctl.h"
 
 namespace vorn::cli {
@@ -9,10 +9,10 @@ namespace vorn::cli {
 namespace {
 
 int runDevices(const CommandLine& line, Io& io) {
-    KeyboardConnection connection;
-    if (!connection.setUp(line, io))
+    KeyboardTransports transports;
+    if (!connectKeyboards(transports, keyboardChoice(line), line, io))
         return exitUsage;
-    return listKeyboards(connection.port(), io);
+    return listKeyboards(transports.usb(), io);
 }
 
 } // namespace

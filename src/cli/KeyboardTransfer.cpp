@@ -23,7 +23,7 @@ bool tickUntilDone(TransferController& transfer, TransferConsole& console) {
 
 void KeyboardTransfer::explainNoStart(int portKind, bool messageShown) {
     if (portKind == TransferController::noPort) {
-        if (!connection_.port().deniedPaths().empty())
+        if (!connection_.usb().deniedPaths().empty())
             console_.showMessage(accessDeniedLine);
     } else if (!messageShown) {
         console_.showMessage("vornctl: the keyboard did not answer a second time; nothing was "
@@ -34,7 +34,7 @@ void KeyboardTransfer::explainNoStart(int portKind, bool messageShown) {
 bool KeyboardTransfer::run(Direction direction, CVornDoc& doc) {
     VornDocTransfer document(doc);
     EditingFields editing(doc.layout().slotKey()[0]);
-    TransferController transfer(connection_.port(), connection_.kbio(), document, editing, console_,
+    TransferController transfer(connection_.usb(), connection_.kbio(), document, editing, console_,
                                 console_);
     const int messagesBefore = console_.messagesShown();
     if (direction == Direction::read)
@@ -59,7 +59,7 @@ bool KeyboardTransfer::verify(const CVornDoc& doc) {
     CVornDoc back = doc;
     VornDocTransfer document(back);
     EditingFields editing(back.layout().slotKey()[0]);
-    TransferController transfer(connection_.port(), connection_.kbio(), document, editing, console_,
+    TransferController transfer(connection_.usb(), connection_.kbio(), document, editing, console_,
                                 console_);
     if (portKind_ == TransferController::usbPort)
         transfer.StartUSBRead();

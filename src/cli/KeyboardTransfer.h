@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli/KeyboardConnection.h"
 #include "cli/TransferConsole.h"
 #include "document/VornDoc.h"
 #include "image/TemplateImage.h"
+#include "transfer/KeyboardTransports.h"
 
 #include <optional>
 
@@ -17,7 +17,7 @@ class KeyboardTransfer {
 public:
     enum class Direction { read, write };
 
-    KeyboardTransfer(KeyboardConnection& connection, TransferConsole& console)
+    KeyboardTransfer(KeyboardTransports& connection, TransferConsole& console)
         : connection_(connection)
         , console_(console) {}
 
@@ -40,7 +40,7 @@ public:
 private:
     void explainNoStart(int portKind, bool messageShown);
 
-    KeyboardConnection& connection_;
+    KeyboardTransports& connection_;
     TransferConsole& console_;
     bool found_ = false;
     int portKind_ = -1;

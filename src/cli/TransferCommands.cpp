@@ -1,17 +1,17 @@
 // The commands that move a template between a file and a keyboard: read, write.
 #include "cli/AllKeyboards.h"
 #include "cli/Command.h"
-#include "cli/FaultPlan.h"
-#include "cli/KeyboardConnection.h"
+#include "cli/KeyboardOptions.h"
 #include "cli/KeyboardTransfer.h"
 #include "cli/SteadyTimeSource.h"
 #include "cli/StreamMessages.h"
 #include "cli/TransferConsole.h"
 #include "cli/Vornctl.h"
-#include "transfer/DetectionMessage.h"
 #include "document/SettingsStore.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
+#include "simulator/FaultPlan.h"
+#include "transfer/DetectionMessage.h"
 
 #include <algorithm>
 #include <cctype>
@@ -29,10 +29,9 @@ namespace {
 using Direction = KeyboardTransfer::Direction;
 
 struct TransferSettings {
-    ConnectionOptions connection;
+    KeyboardChoice keyboards;
     bool pace = true;
     ProgressStyle style = ProgressStyle::lines;
-    std::vector<FaultPlan> faults; // one per simulated keyboard
 };
 
 bool errIsTerminal(const Io& io) {
@@ -55,13 +54,15 @@ std::optional<int> readSettings(const CommandLine& line, Io& io, std::string_vie
         return usageError(io, command,
                           "--simulate-port driver takes one --simulate and neither --all nor "
                           "--device, which reach keyboards over USB");
-    settings.faults.assign(std::max<std::size_t>(simulated, 1), FaultPlan{});
+    std::vector<FaultPlan> faults(std::max<std::size_t>(simulated, 1)); // one per keyboard
     std::string error;
     for (const std::string& fault : line.allValues("--fault"))
-        if (!addFaultOption(fault, settings.faults, error))
+        if (!addFaultOption(fault, faults, error))
             return usageError(io, command, error);
     settings.pace = !line.has("--no-wait");
-    settings.connection = {settings.pace, port == "driver"};
+    settings.keyboards = keyboardChoice(line, {.driverPort = port == "driver",
+                                               .simulatedWaits = settings.pace,
+                                               .faults = std::move(faults)});
     if (line.has("--quiet"))
         settings.style = ProgressStyle::none;
     else if (!line.has("--trace") && errIsTerminal(io))
@@ -96,9 +97,9 @@ struct KeyboardPaths {
     bool anyDenied = false; // one may not be opened for lack of permission
 };
 
-KeyboardPaths keyboardPaths(KeyboardConnection& connection) {
+KeyboardPaths keyboardPaths(KeyboardTransports& connection) {
     KeyboardPaths paths;
-    if (const auto interfaces = connection.port().listKeyboardInterfaces())
+    if (const auto interfaces = connection.usb().listKeyboardInterfaces())
         for (const KeyboardInterface& i : *interfaces) {
             if (i.accessDenied)
                 paths.anyDenied = true;
@@ -149,8 +150,8 @@ int reportOutcome(const KeyboardOutcome& outcome, std::size_t k, Direction direc
 // (a file error before a failed transfer).
 int transferAll(Direction direction, const CommandLine& line, Io& io,
                 const TransferSettings& settings, const CVornDoc& doc) {
-    KeyboardConnection connection;
-    if (!connection.setUp(line, io, settings.connection, settings.faults))
+    KeyboardTransports connection;
+    if (!connectKeyboards(connection, settings.keyboards, line, io))
         return exitUsage;
     const AllKeyboardsRequest request{direction, line.has("--verify"), settings.pace,
                                       line.has("--trace"), settings.style};
@@ -193,8 +194,8 @@ int runRead(const CommandLine& line, Io& io) {
     TransferConsole console(io.err, settings.style, settings.pace ? &pacer : nullptr);
     SettingsStore store;
     CVornDoc doc(store, console);
-    KeyboardConnection connection;
-    if (!connection.setUp(line, io, settings.connection, settings.faults))
+    KeyboardTransports connection;
+    if (!connectKeyboards(connection, settings.keyboards, line, io))
         return exitUsage;
     KeyboardTransfer transfer(connection, console);
     if (!transfer.run(Direction::read, doc))
@@ -224,8 +225,8 @@ int runWrite(const CommandLine& line, Io& io, int model) {
     }
     if (line.has("--all"))
         return transferAll(Direction::write, line, io, settings, doc);
-    KeyboardConnection connection;
-    if (!connection.setUp(line, io, settings.connection, settings.faults))
+    KeyboardTransports connection;
+    if (!connectKeyboards(connection, settings.keyboards, line, io))
         return exitUsage;
     KeyboardTransfer transfer(connection, console);
     if (!transfer.run(Direction::write, doc)) {

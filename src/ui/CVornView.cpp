@@ -3,6 +3,7 @@
 #include "ui/CKeyCodeOutView.h"
 #include "ui/EditorSession.h"
 #include "ui/KeyEventTranslator.h"
+#include "ui/ResponsiveClock.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -72,7 +73,9 @@ void CVornView::stopTransfer(std::function<void()> then) {
 CVornView::~CVornView() = default;
 
 bool CVornView::connectKeyboard(const KeyboardChoice& choice, std::string& error) {
-    if (!ports_.setUp(choice, error))
+    // Waits keep the window drawing.
+    if (!ports_.setUp(
+            choice, [] { return std::make_unique<ResponsiveClock>(); }, error))
         return false;
     transfers_ = std::make_unique<TransferController>(
         ports_.usb(), ports_.kbio(), documentTransfer_, editingTransfer_, host_, messages_);

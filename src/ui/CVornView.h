@@ -1,9 +1,9 @@
 #pragma once
 
+#include "transfer/KeyboardTransports.h"
 #include "transfer/TransferController.h"
 #include "transfer/VornDocTransfer.h"
 #include "ui/KeyEditCommands.h"
-#include "ui/KeyboardPorts.h"
 #include "ui/WindowKeyEditDialogs.h"
 #include "ui/WindowTransferHost.h"
 #include "view/EditingStateTransfer.h"
@@ -75,7 +75,7 @@ private:
     EditorSession& session_;
     UserMessages& messages_;
     LayoutRenderer renderer_;
-    KeyboardPorts ports_;
+    KeyboardTransports ports_;
     WindowTransferHost host_;
     VornDocTransfer documentTransfer_;
     EditingStateTransfer editingTransfer_;

@@ -23,7 +23,7 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
                                    const char* simulateVariable) {
     EditorOptions options;
     if (simulateVariable && *simulateVariable)
-        options.keyboard.simulatorMemoryFile = simulateVariable;
+        options.keyboard.simulatorMemoryFiles = {simulateVariable};
     std::optional<std::string> port;
     for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
         const std::string& argument = arguments[i];
@@ -45,7 +45,7 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
             }
         } else if (argument == "--simulate") {
             if (const auto text = value())
-                options.keyboard.simulatorMemoryFile = *text;
+                options.keyboard.simulatorMemoryFiles = {*text};
         } else if (argument == "--simulate-port") {
             port = value();
         } else if (argument == "--screenshot") {
@@ -61,7 +61,7 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
     if (options.error.empty() && port) {
         if (*port != "driver" && *port != "usb")
             options.error = "--simulate-port takes usb or driver";
-        else if (!options.keyboard.simulatorMemoryFile)
+        else if (options.keyboard.simulatorMemoryFiles.empty())
             options.error = "--simulate-port goes with --simulate";
         options.keyboard.driverPort = *port == "driver";
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/KeyboardPorts.h"
+#include "transfer/KeyboardTransports.h"
 
 #include <optional>
 #include <string>

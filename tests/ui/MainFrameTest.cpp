@@ -30,8 +30,8 @@ struct FrameFixture : SessionFixture {
 
     FrameFixture() {
         std::string error;
-        EXPECT_TRUE(
-            frame.view()->connectKeyboard(KeyboardChoice{folder.path("kb.mem"), false}, error));
+        EXPECT_TRUE(frame.view()->connectKeyboard(
+            KeyboardChoice{.simulatorMemoryFiles = {folder.path("kb.mem")}}, error));
         session->setInitialUpdateHook([this] { frame.view()->detectKeyboard(); });
         session->start(std::nullopt, std::nullopt);
     }

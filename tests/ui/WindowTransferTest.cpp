@@ -22,7 +22,8 @@ struct WindowFixture : SessionFixture {
 
     WindowFixture() {
         std::string error;
-        EXPECT_TRUE(frame.view()->connectKeyboard(KeyboardChoice{memory, false, true}, error));
+        EXPECT_TRUE(frame.view()->connectKeyboard(
+            KeyboardChoice{.simulatorMemoryFiles = {memory}, .simulatedWaits = false}, error));
         frame.view()->setTickInterval(2ms);
         session->setInitialUpdateHook([this] { frame.view()->detectKeyboard(); });
         session->start(std::nullopt, std::nullopt);

@@ -1,9 +1,9 @@
-#include "cli/FaultPlan.h"
+#include "simulator/FaultPlan.h"
 
 #include <charconv>
 #include <vector>
 
-namespace vorn::cli {
+namespace vorn {
 
 namespace {
 
@@ -114,4 +114,4 @@ void FaultPlan::applyAtTransferStart(KeyboardFirmware& firmware) const {
     firmware.faults().unplugAfterPackage = unplugAfter_;
 }
 
-} // namespace vorn::cli
+} // namespace vorn

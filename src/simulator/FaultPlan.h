@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vorn::cli {
+namespace vorn {
 
 // The misbehaviour --fault options ask of the simulated keyboard (P a package, K a count):
 // read-fail:P:K, bad-check:P:K, write-fail:P:K, no-ack:P:K, keep-wrong:P, unplug-after:P,
@@ -42,4 +42,4 @@ private:
 // to the Nth (from 1). False, with `error`, when it is malformed or N names none.
 bool addFaultOption(std::string_view option, std::vector<FaultPlan>& plans, std::string& error);
 
-} // namespace vorn::cli
+} // namespace vorn

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/Command.h"
+#include "transfer/KeyboardTransports.h"
+
+namespace vorn::cli {
+
+// The keyboards a command reaches: the real ones, or with --simulate MEMFILE (repeatable)
+// simulated ones; with --device PATH only the interface at PATH, and no driver. The rest of
+// the choice (waits, the driver port, faults) is the command's.
+KeyboardChoice keyboardChoice(const CommandLine& line,
+                              KeyboardChoice rest = {.simulatedWaits = false});
+
+// Sets up the transports of the choice, with --trace every feature report on the command's
+// message stream. False, after saying why, when a memory file cannot be used.
+bool connectKeyboards(KeyboardTransports& transports, const KeyboardChoice& choice,
+                      const CommandLine& line, Io& io);
+
+} // namespace vorn::cli

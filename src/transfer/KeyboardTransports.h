@@ -1,0 +1,87 @@
+#pragma once
+
+#include "device/CKBIO.h"
+#include "device/CUSBport.h"
+#include "device/Clock.h"
+#include "device/DriverChannel.h"
+#include "device/HidBackend.h"
+#include "simulator/FaultPlan.h"
+#include "simulator/SimulatedKeyboard.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vorn {
+
+// Which keyboards a program talks to: the real ones through hidapi and the keyboard driver,
+// or simulated ones, each keeping its memory in a file and presenting the interface
+// sim:hidrawN (N from 0, in the order given).
+struct KeyboardChoice {
+    std::vector<std::string> simulatorMemoryFiles{}; // none: the real keyboards
+    // The simulated keyboards sit behind the simulated driver, with no USB interface.
+    bool driverPort = false;
+    // The simulated keyboards wait the protocol's pauses as a real keyboard needs them.
+    bool simulatedWaits = true;
+    // Only the interface at this path is reached, and no driver.
+    std::optional<std::string> onlyInterface{};
+    // One plan per simulated keyboard (or none).
+    std::vector<FaultPlan> faults{};
+};
+
+// The transports to the chosen keyboards, for as long as they are used: the USB port over the
+// chosen interfaces and the driver's channel. Real waits go through the clock the program
+// makes (the editor's keeps its window drawing).
+class KeyboardTransports {
+public:
+    using ClockMaker = std::function<std::unique_ptr<Clock>()>;
+
+    // Sets up, and gives each simulated keyboard its fault plan, all but the unplugging, which
+    // counts packages of the transfer only. False, with the reason in `error`, when a memory
+    // file cannot be used; until it succeeds there is no port.
+    bool setUp(const KeyboardChoice& choice, ClockMaker realWaits, std::string& error);
+
+    // Transports of their own to the interface at `path` alone, with no driver, for one
+    // keyboard's transfer on a thread of its own: their own port and clock, over this one's
+    // hidapi backend (which threads may share) or the simulated keyboard with that path. This
+    // one must outlive them and leave that keyboard alone meanwhile.
+    std::unique_ptr<KeyboardTransports> onlyTo(const std::string& path) const;
+
+    CUSBport& usb() { return *usb_; }
+    CKBIO& kbio() { return *kbio_; }
+    void setTrace(ReportTrace trace) { usb_->setTrace(std::move(trace)); }
+
+    // Starts the unplug faults of the simulated keyboards, as a transfer starts.
+    void startTransferFaults();
+    // Why a simulated keyboard could not keep a package in its memory file; empty when all
+    // could.
+    std::string simulatorSaveError() const;
+
+private:
+    struct Simulated {
+        SimulatedKeyboard* keyboard;
+        FaultPlan faults;
+    };
+
+    std::unique_ptr<Clock> makeClock() const;
+    void connect(HidBackend& backend, std::unique_ptr<DriverChannel> channel);
+    bool setUpSimulators(const KeyboardChoice& choice, std::string& error);
+
+    bool simulated_ = false;
+    bool simulatedWaits_ = true;
+    ClockMaker realWaits_;
+    std::vector<std::unique_ptr<SimulatedKeyboard>> ownSimulators_;
+    std::vector<Simulated> simulators_;
+    std::unique_ptr<HidBackend> backend_; // every interface
+    std::unique_ptr<HidBackend> oneOnly_; // only the chosen interface of backend_
+    HidBackend* shared_ = nullptr;        // the backend that onlyTo() shares
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<DriverChannel> channel_;
+    // Declared after what they use: they close their devices first.
+    std::unique_ptr<CUSBport> usb_;
+    std::unique_ptr<CKBIO> kbio_;
+};
+
+} // namespace vorn
