@@ -2,11 +2,11 @@
 // keys, all filled): the typing rules, then the whole screen drawn again.
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
+#include "editor/EditorDialogs.h"
+#include "editor/EditorSession.h"
 #include "support/PaintCounter.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVornView.h"
-#include "ui/EditorDialogs.h"
-#include "ui/EditorSession.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -3,8 +3,8 @@
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
 #include "document/VornDoc.h"
-#include "view/KeySelection.h"
-#include "view/VirtualKeys.h"
+#include "editor/KeySelection.h"
+#include "editor/VirtualKeys.h"
 
 #include <benchmark/benchmark.h>
 

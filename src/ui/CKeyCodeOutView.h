@@ -1,7 +1,7 @@
 #pragma once
 
-#include "view/KeyCodeTranscript.h"
-#include "view/KeyEvent.h"
+#include "editor/KeyCodeTranscript.h"
+#include "editor/KeyEvent.h"
 
 #include <QPoint>
 #include <QRect>

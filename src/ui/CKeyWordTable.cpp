@@ -1,6 +1,6 @@
 #include "ui/CKeyWordTable.h"
 
-#include "ui/KeyWordListText.h"
+#include "editor/KeyWordListText.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

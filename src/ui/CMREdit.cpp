@@ -2,8 +2,8 @@
 
 #include "document/UserMessages.h"
 #include "document/VornDoc.h"
+#include "editor/PropertyCommands.h"
 #include "ui/OemText.h"
-#include "ui/PropertyCommands.h"
 #include "ui/TypedLengthLimit.h"
 #include "view/OemCharset.h"
 

@@ -12,6 +12,8 @@ class QRadioButton;
 
 namespace vorn {
 
+class CVornDoc;
+
 class UserMessages;
 
 // The modal dialog "Config MR properties": the card reader's track settings, shown from and
@@ -72,5 +74,9 @@ private:
     // Set while a check runs: focus moves made by its messages do not start another.
     bool checking_ = false;
 };
+
+// "Config MR properties": shows the dialog over `parent` and applies OK. True when OK stored
+// the settings.
+bool runCardReaderProperties(CVornDoc& doc, UserMessages& messages, QWidget* parent);
 
 } // namespace vorn

@@ -3,13 +3,15 @@
 #include "document/KeyboardModels.h"
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
+#include "editor/CommandTable.h"
+#include "editor/EditorSession.h"
+#include "editor/PropertyCommands.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CKeyWordTable.h"
+#include "ui/CMREdit.h"
+#include "ui/CProperty.h"
 #include "ui/CVornView.h"
-#include "ui/CommandTable.h"
-#include "ui/EditorSession.h"
-#include "ui/PropertyCommands.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/LockKeyState.h"
+#include "editor/LockKeyState.h"
 
 #include <QMainWindow>
 #include <map>

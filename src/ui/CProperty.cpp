@@ -1,7 +1,7 @@
 #include "ui/CProperty.h"
 
 #include "document/VornDoc.h"
-#include "ui/PropertyCommands.h"
+#include "editor/PropertyCommands.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,6 +11,9 @@ class QSpinBox;
 
 namespace vorn {
 
+class CVornDoc;
+struct EditingState;
+
 // The modal dialog "Config KB properties": the keyboard-wide settings, shown from and read
 // back into a KeyboardProperties.
 class CProperty : public QDialog {
@@ -46,5 +49,9 @@ private:
     QSpinBox* delay_ = nullptr;
     QGroupBox* serialGroup_ = nullptr;
 };
+
+// "Config KB properties": shows the dialog over `parent` and applies OK. True when OK stored
+// the settings; the caller redraws the view then.
+bool runKeyboardProperties(CVornDoc& doc, EditingState& editing, int portKind, QWidget* parent);
 
 } // namespace vorn

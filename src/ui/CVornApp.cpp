@@ -1,12 +1,12 @@
 #include "ui/CVornApp.h"
 
 #include "document/SettingsStore.h"
+#include "editor/EditorOptions.h"
+#include "editor/EditorSession.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVornView.h"
 #include "ui/ConsoleMessages.h"
-#include "ui/EditorOptions.h"
-#include "ui/EditorSession.h"
 #include "ui/MessageBoxMessages.h"
 #include "ui/WindowDialogs.h"
 

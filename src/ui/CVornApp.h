@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/EditorOptions.h"
+#include "editor/EditorOptions.h"
 
 #include <QApplication>
 #include <optional>

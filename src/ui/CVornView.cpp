@@ -1,7 +1,7 @@
 #include "ui/CVornView.h"
 
+#include "editor/EditorSession.h"
 #include "ui/CKeyCodeOutView.h"
-#include "ui/EditorSession.h"
 #include "ui/KeyEventTranslator.h"
 #include "ui/ResponsiveClock.h"
 

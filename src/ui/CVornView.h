@@ -1,13 +1,13 @@
 #pragma once
 
+#include "editor/EditingStateTransfer.h"
+#include "editor/KeyEditCommands.h"
+#include "editor/KeySelection.h"
 #include "transfer/KeyboardTransports.h"
 #include "transfer/TransferController.h"
 #include "transfer/VornDocTransfer.h"
-#include "ui/KeyEditCommands.h"
 #include "ui/WindowKeyEditDialogs.h"
 #include "ui/WindowTransferHost.h"
-#include "view/EditingStateTransfer.h"
-#include "view/KeySelection.h"
 #include "view/LayoutRenderer.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "ui/KeyEventTranslator.h"
 
-#include "view/VirtualKeys.h"
+#include "editor/VirtualKeys.h"
 
 #include <QKeyEvent>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/KeyEvent.h"
+#include "editor/KeyEvent.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/EditorDialogs.h"
+#include "editor/EditorDialogs.h"
 
 class QWidget;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/KeyEditDialogs.h"
+#include "editor/KeyEditDialogs.h"
 
 class QWidget;
 

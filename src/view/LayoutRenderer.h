@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/EditingState.h"
+#include "editor/EditingState.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,5 @@
+#include "editor/VirtualKeys.h"
 #include "ui/CKeyCodeOutView.h"
-#include "view/VirtualKeys.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>

@@ -1,12 +1,12 @@
-#include "UiTestSupport.h"
+#include "editor/CommandTable.h"
+#include "editor/KeyWordListText.h"
+#include "support/EditorFixture.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CKeyWordTable.h"
 #include "ui/CMainFrame.h"
 #include "ui/CSelectKeyboard.h"
 #include "ui/CTextFileNamePath.h"
 #include "ui/CVornView.h"
-#include "ui/CommandTable.h"
-#include "ui/KeyWordListText.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>

@@ -1,12 +1,12 @@
 #include "document/SettingsStore.h"
 #include "document/VornDoc.h"
+#include "editor/EditingState.h"
+#include "editor/PropertyCommands.h"
 #include "image/SettingsBits.h"
 #include "support/RecordedMessages.h"
 #include "support/TestFolder.h"
 #include "ui/CMREdit.h"
 #include "ui/CProperty.h"
-#include "ui/PropertyCommands.h"
-#include "view/EditingState.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "UiTestSupport.h"
+#include "editor/CommandTable.h"
 #include "image/KeyTextEncoder.h"
+#include "support/EditorFixture.h"
 #include "support/PaintCounter.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVornView.h"
-#include "ui/CommandTable.h"
 
 #include <QAction>
 #include <QProgressBar>

@@ -1,0 +1,87 @@
+#include "editor/EditorOptions.h"
+
+#include "document/KeyboardModels.h"
+
+#include <charconv>
+
+namespace vorn {
+
+namespace {
+
+std::optional<int> modelIdOf(const std::string& text) {
+    int id = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, id);
+    if (ec != std::errc() || ptr != end || !isKnownModel(id))
+        return std::nullopt;
+    return id;
+}
+
+} // namespace
+
+EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
+                                   const char* simulateVariable) {
+    EditorOptions options;
+    if (simulateVariable && *simulateVariable)
+        options.keyboard.simulatorMemoryFiles = {simulateVariable};
+    std::optional<std::string> port;
+    for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
+        const std::string& argument = arguments[i];
+        const auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 < arguments.size())
+                return arguments[++i];
+            options.error = argument + " needs a value";
+            return std::nullopt;
+        };
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
+        } else if (argument == "--model") {
+            if (const auto text = value()) {
+                options.modelId = modelIdOf(*text);
+                if (!options.modelId)
+                    options.error = "--model takes a model id from 2013 to 2019";
+            }
+        } else if (argument == "--simulate") {
+            if (const auto text = value())
+                options.keyboard.simulatorMemoryFiles = {*text};
+        } else if (argument == "--simulate-port") {
+            port = value();
+        } else if (argument == "--screenshot") {
+            options.screenshot = value();
+        } else if (argument.starts_with("-") && argument != "-") {
+            options.error = "unknown option " + argument;
+        } else if (options.file) {
+            options.error = "only one FILE can be opened";
+        } else {
+            options.file = argument;
+        }
+    }
+    if (options.error.empty() && port) {
+        if (*port != "driver" && *port != "usb")
+            options.error = "--simulate-port takes usb or driver";
+        else if (options.keyboard.simulatorMemoryFiles.empty())
+            options.error = "--simulate-port goes with --simulate";
+        options.keyboard.driverPort = *port == "driver";
+    }
+    return options;
+}
+
+std::string EditorOptions::usage() {
+    return "Usage: vorn [FILE] [--model ID] [--simulate MEMFILE] [--simulate-port driver]\n"
+           "            [--screenshot PNG]\n"
+           "The editor of programmable keyboard templates.\n"
+           "\n"
+           "FILE                   a template file (2048 bytes) to open at start\n"
+           "--model ID             select the keyboard model first (2013 to 2019), as the\n"
+           "                       Keyboard menu does, without asking\n"
+           "--simulate MEMFILE     use a simulated keyboard keeping its memory in MEMFILE\n"
+           "                       (also VORN_SIMULATE=MEMFILE)\n"
+           "--simulate-port driver connect it behind the simulated keyboard driver\n"
+           "--screenshot PNG       draw the view as it shows after start into PNG and exit\n"
+           "--help                 show this help\n"
+           "--version              show the version\n";
+}
+
+} // namespace vorn

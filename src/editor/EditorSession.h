@@ -1,0 +1,94 @@
+#pragma once
+
+#include "document/VornDoc.h"
+#include "editor/EditingState.h"
+#include "editor/KeySelection.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace vorn {
+
+class EditorDialogs;
+class SettingsStore;
+class UserMessages;
+
+// The open template as the editor's commands see it: the document, the view's editing state,
+// the file it belongs to and the window title, and the file and model commands with their
+// questions. Free of widgets, so tests drive every command.
+class EditorSession {
+public:
+    static constexpr std::string_view applicationTitle = "Orvane  Programmable Keyboard";
+    static constexpr std::string_view untitled = "Untitled";
+
+    EditorSession(SettingsStore& settings, UserMessages& messages, EditorDialogs& dialogs,
+                  DocumentPlaces places = DocumentPlaces::ofProcess());
+
+    CVornDoc& doc() { return doc_; }
+    const CVornDoc& doc() const { return doc_; }
+    EditingState& editing() { return editing_; }
+    const EditingState& editing() const { return editing_; }
+    // Selecting and typing into keys.
+    KeySelection& selection() { return selection_; }
+
+    // The document's title, `marker` (a window's modified placeholder, say), " - " and the
+    // application's title.
+    std::string windowTitle(std::string_view marker = {}) const;
+    const std::string& documentTitle() const { return title_; }
+    const std::string& path() const { return path_; }
+
+    // Runs at every initial update (start, New, Load): the view detects the keyboard there.
+    void setInitialUpdateHook(std::function<void()> hook) { initialUpdateHook_ = std::move(hook); }
+    // Runs after every initial and document update (new template, load, model switch, text
+    // import, Load Default).
+    void setDocumentUpdateHook(std::function<void()> hook) {
+        documentUpdateHook_ = std::move(hook);
+    }
+    // Runs after every document update and title change, so the window can follow.
+    void setChangedHook(std::function<void()> hook) { changedHook_ = std::move(hook); }
+
+    // Start-up: the model is switched to first when given (without asking); then the file is
+    // loaded, or a new template made. False when the file could not be loaded (the session
+    // holds a new template then).
+    bool start(const std::optional<std::string>& file, std::optional<int> modelId);
+
+    // The commands. Each returns true when it was carried out.
+    bool newDocument();
+    bool loadDocument();
+    bool loadDocument(const std::string& path);
+    bool save();
+    bool saveAs();
+    bool loadDefault();
+    bool importTextData();
+    bool exportTextData();
+    // The Keyboard menu: asks to save a modified template, then "Select Keyboard", then
+    // switches (also to the current model). The new template belongs to no file.
+    bool selectModel(int modelId);
+    // Before the template is replaced or closed (Exit, Read From KB): asks to save a modified
+    // template; false to leave everything as it is.
+    bool saveModified();
+
+    // The question asked before a modified document is replaced or closed.
+    std::string saveQuestion() const;
+
+private:
+    bool saveTo(const std::string& path);
+    void switchModel(int modelId);
+    void initialUpdate();
+    void documentUpdate();
+    void setTitle(std::string title);
+
+    UserMessages& messages_;
+    EditorDialogs& dialogs_;
+    CVornDoc doc_;
+    EditingState editing_;
+    KeySelection selection_;
+    std::string path_;
+    std::string title_{untitled};
+    std::function<void()> initialUpdateHook_;
+    std::function<void()> changedHook_;
+    std::function<void()> documentUpdateHook_;
+};
+
+} // namespace vorn

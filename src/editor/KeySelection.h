@@ -1,0 +1,80 @@
+#pragma once
+
+#include "editor/EditingState.h"
+#include "editor/KeyEvent.h"
+#include "editor/TypingTables.h"
+#include "layout/KeyLayout.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace vorn {
+
+class CVornDoc;
+class UserMessages;
+
+// What the view must repaint after an event.
+enum class Repaint { nothing, contentBox, view };
+
+// Selecting keys with the mouse and the arrow keys, and typing into the selected key: every
+// edit goes straight into the document's key text of the selected key number; the editing
+// state is what the drawing reads. Events come in as the view received them; the results say
+// what to repaint.
+class KeySelection {
+public:
+    // The content box, (left, top)-(right, bottom); clicks strictly inside place the caret.
+    static constexpr int contentLeft = 95;
+    static constexpr int contentTop = 330;
+    static constexpr int contentRight = 700;
+    static constexpr int contentBottom = 350;
+
+    static constexpr std::string_view noSpaceLeftNote = "No space left in the template";
+
+    KeySelection(CVornDoc& document, EditingState& state, UserMessages& messages);
+
+    // A mouse button pressed at view point (x, y).
+    Repaint mouseDown(int x, int y);
+    // A key pressed (or auto-repeated) while the view has the keyboard.
+    Repaint keyDown(const KeyEvent& key);
+    // A key released.
+    Repaint keyUp(const KeyEvent& key);
+
+    // After a new template, a load, a model change, a text import or Load Default.
+    void documentUpdated();
+    // When the view is first shown and after New and Load: the resets, then the keyboard
+    // detection (which shows its own message when no keyboard answers).
+    void initialUpdate(const std::function<void()>& detectKeyboard);
+
+private:
+    std::string& selectedText();
+    bool selectedKeyIsAscii() const { return state_.keyIsAscii[state_.selectedKey]; }
+    void markSelectedKeyModified();
+    bool isEnterUpperPart(int slot) const;
+    int slotAt(int x, int y) const;
+
+    void selectSlot(int slot);
+    void selectByClick(int slot);
+    void moveSelection(Direction direction);
+
+    void normalKey(const KeyEvent& key);
+    void decimalKey(const KeyEvent& key);
+    void specialKey(const SpecialKey& special);
+    void keypadKey(const KeypadCursorKey& keypad, const KeyEvent& key);
+    void ordinaryKey(const KeyEvent& key);
+    void act(KeyAction action);
+    // Left or right: the selection while Shift is held, else the caret.
+    void sideways(Direction direction);
+    void deleteBefore();
+    void deleteAt();
+    void copyPairedKey();
+    // Inserts at the caret while the template has room; a dropped insertion beeps and says
+    // so in the status bar.
+    void insertIfRoom(std::string_view insertion);
+
+    CVornDoc& document_;
+    EditingState& state_;
+    UserMessages& messages_;
+};
+
+} // namespace vorn
