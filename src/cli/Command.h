@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/CommandLine.h"
+#include "document/StreamMessages.h"
 #include "image/TemplateImage.h"
 
 #include <functional>
@@ -38,6 +39,11 @@ std::optional<int> commandModel(const CommandLine& line);
 int usageError(Io& io, std::string_view command, const std::string& message);
 // Prints "vornctl: MESSAGE" and returns the file-error status.
 int fileError(Io& io, const std::string& message);
+
+// Messages of the lower layers on `err`, as vornctl writes them.
+inline StreamMessages messagesOn(std::ostream& err) {
+    return StreamMessages(err, "vornctl", StreamMessages::Form::asIs);
+}
 
 // Loads a template as the editor's Load does and prints its load-time warning, if any.
 // Returns false (after saying why) when the file cannot be read or is too short.

@@ -1,10 +1,10 @@
 // The commands that go through the template document: export, import, models, layout.
 #include "cli/Command.h"
 #include "cli/DumpFormat.h"
-#include "cli/StreamMessages.h"
 #include "cli/Vornctl.h"
 #include "document/KeyboardModels.h"
 #include "document/SettingsStore.h"
+#include "document/StreamMessages.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 #include "layout/KeyLayout.h"
@@ -25,7 +25,7 @@ int exitStatus(FileResult result) {
 }
 
 int runExport(const CommandLine& line, Io& io, int model) {
-    StreamMessages messages(io.err);
+    StreamMessages messages = messagesOn(io.err);
     SettingsStore settings;
     CVornDoc doc(settings, messages, DocumentPlaces::ofProcess(), model);
     if (!doc.onOpenDocument(line.positionals[0]))
@@ -41,7 +41,7 @@ int runExport(const CommandLine& line, Io& io, int model) {
 }
 
 int runImport(const CommandLine& line, Io& io, int model) {
-    StreamMessages messages(io.err);
+    StreamMessages messages = messagesOn(io.err);
     SettingsStore settings;
     CVornDoc doc(settings, messages, DocumentPlaces::ofProcess(), model);
     if (const auto base = line.value("--base")) {

@@ -1,8 +1,8 @@
 // The commands on template files: new, check, dump, build, diff.
 #include "cli/Command.h"
 #include "cli/DumpFormat.h"
-#include "cli/StreamMessages.h"
 #include "cli/Vornctl.h"
+#include "document/StreamMessages.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 #include "image/KeyTextDecoder.h"
@@ -80,7 +80,7 @@ int runBuild(const CommandLine& line, Io& io, int model) {
     // As the editor's Save: keys are cut for want of room only when the user agrees, and
     // nobody is here to agree.
     if (const int space = keyAreaSpaceLeft(keyText, model); space < 0) {
-        StreamMessages messages(io.err);
+        StreamMessages messages = messagesOn(io.err);
         if (!messages.askYesNo(overflowQuestion(-space)))
             return exitRefused;
     }

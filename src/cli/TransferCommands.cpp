@@ -4,10 +4,10 @@
 #include "cli/KeyboardOptions.h"
 #include "cli/KeyboardTransfer.h"
 #include "cli/SteadyTimeSource.h"
-#include "cli/StreamMessages.h"
 #include "cli/TransferConsole.h"
 #include "cli/Vornctl.h"
 #include "document/SettingsStore.h"
+#include "document/StreamMessages.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 #include "simulator/FaultPlan.h"
@@ -183,7 +183,7 @@ int runRead(const CommandLine& line, Io& io) {
         if (!outputDirectoryReady(*line.value("-o"), io))
             return exitUsage;
         SettingsStore store;
-        StreamMessages messages(io.err);
+        StreamMessages messages = messagesOn(io.err);
         const CVornDoc doc(store, messages);
         return transferAll(Direction::read, line, io, settings, doc);
     }

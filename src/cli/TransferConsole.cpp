@@ -1,5 +1,7 @@
 #include "cli/TransferConsole.h"
 
+#include "cli/Command.h"
+
 #include <algorithm>
 #include <ostream>
 
@@ -7,7 +9,7 @@ namespace vorn::cli {
 
 TransferConsole::TransferConsole(std::ostream& err, ProgressStyle style, TickPacer* pacer)
     : err_(err)
-    , messages_(err)
+    , messages_(messagesOn(err))
     , style_(style)
     , pacer_(pacer) {}
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli/StreamMessages.h"
 #include "cli/TickPacer.h"
-#include "transfer/TransferHost.h"
+#include "document/StreamMessages.h"
 #include "document/UserMessages.h"
+#include "transfer/TransferHost.h"
 
 #include <functional>
 #include <iosfwd>

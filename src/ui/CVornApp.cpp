@@ -1,12 +1,12 @@
 #include "ui/CVornApp.h"
 
 #include "document/SettingsStore.h"
+#include "document/StreamMessages.h"
 #include "editor/EditorOptions.h"
 #include "editor/EditorSession.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVornView.h"
-#include "ui/ConsoleMessages.h"
 #include "ui/MessageBoxMessages.h"
 #include "ui/WindowDialogs.h"
 
@@ -73,7 +73,7 @@ std::optional<int> CVornApp::answerWithoutWindow(const EditorOptions& options) {
 int CVornApp::run(const EditorOptions& options) {
 
     const bool screenshot = options.screenshot.has_value();
-    ConsoleMessages consoleMessages(std::cerr);
+    StreamMessages consoleMessages(std::cerr, "vorn", StreamMessages::Form::eachLineNamed);
     MessageBoxMessages boxMessages;
     UserMessages& messages = screenshot ? static_cast<UserMessages&>(consoleMessages) : boxMessages;
     WindowDialogs dialogs;

@@ -1,0 +1,35 @@
+#include "document/StreamMessages.h"
+
+#include <ostream>
+
+namespace vorn {
+
+void StreamMessages::showMessage(std::string_view text) {
+    if (form_ == Form::asIs) {
+        err_ << text;
+        if (!text.ends_with('\n'))
+            err_ << '\n';
+        return;
+    }
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        if (end > start)
+            err_ << program_ << ": " << text.substr(start, end - start) << '\n';
+        start = end + 1;
+    }
+}
+
+bool StreamMessages::askYesNo(std::string_view question) {
+    showMessage(question);
+    if (form_ == Form::asIs)
+        err_ << program_ << ": answered No\n";
+    return false;
+}
+
+SaveAnswer StreamMessages::askYesNoCancel(std::string_view question) {
+    showMessage(question);
+    return SaveAnswer::cancel;
+}
+
+} // namespace vorn
