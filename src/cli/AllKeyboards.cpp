@@ -1,8 +1,8 @@
 #include "cli/AllKeyboards.h"
 
 #include "cli/ProgressBoard.h"
-#include "cli/SteadyTimeSource.h"
 #include "cli/TickPacer.h"
+#include "device/SystemClock.h"
 
 #include <memory>
 #include <sstream>
@@ -24,7 +24,7 @@ struct KeyboardJob {
 
     std::unique_ptr<KeyboardTransports> connection;
     std::ostringstream messages;
-    SteadyTimeSource time;
+    SystemClock time;
     TickPacer pacer{time};
     TransferConsole console;
     CVornDoc doc;

@@ -8,8 +8,8 @@ void TickPacer::start(std::chrono::milliseconds interval) {
 }
 
 void TickPacer::waitForTick() {
-    time_.sleepUntil(due_);
-    const TimeSource::TimePoint now = time_.now();
+    time_.waitUntil(due_);
+    const Clock::TimePoint now = time_.now();
     due_ += interval_;
     if (due_ <= now && interval_.count() > 0)
         due_ += ((now - due_) / interval_ + 1) * interval_;

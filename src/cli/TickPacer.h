@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/TimeSource.h"
+#include "device/Clock.h"
 
 namespace vorn::cli {
 
@@ -9,7 +9,7 @@ namespace vorn::cli {
 // ticks do not drift. Ticks missed by a whole interval or more are dropped, not caught up.
 class TickPacer {
 public:
-    explicit TickPacer(TimeSource& time)
+    explicit TickPacer(Clock& time)
         : time_(time) {}
 
     // The first tick is due one interval from now.
@@ -18,9 +18,9 @@ public:
     void waitForTick();
 
 private:
-    TimeSource& time_;
+    Clock& time_;
     std::chrono::milliseconds interval_{0};
-    TimeSource::TimePoint due_{};
+    Clock::TimePoint due_{};
 };
 
 } // namespace vorn::cli

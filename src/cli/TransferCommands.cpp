@@ -3,9 +3,9 @@
 #include "cli/Command.h"
 #include "cli/KeyboardOptions.h"
 #include "cli/KeyboardTransfer.h"
-#include "cli/SteadyTimeSource.h"
 #include "cli/TransferConsole.h"
 #include "cli/Vornctl.h"
+#include "device/SystemClock.h"
 #include "document/SettingsStore.h"
 #include "document/StreamMessages.h"
 #include "document/VornDoc.h"
@@ -189,7 +189,7 @@ int runRead(const CommandLine& line, Io& io) {
     }
     if (!outputFolderWritable(*line.value("-o"), io))
         return exitUsage;
-    SteadyTimeSource time;
+    SystemClock time;
     TickPacer pacer(time);
     TransferConsole console(io.err, settings.style, settings.pace ? &pacer : nullptr);
     SettingsStore store;
@@ -207,7 +207,7 @@ int runWrite(const CommandLine& line, Io& io, int model) {
     TransferSettings settings;
     if (const auto status = readSettings(line, io, "write", settings))
         return *status;
-    SteadyTimeSource time;
+    SystemClock time;
     TickPacer pacer(time);
     TransferConsole console(io.err, settings.style, settings.pace ? &pacer : nullptr);
     SettingsStore store;

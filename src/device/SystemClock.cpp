@@ -8,4 +8,8 @@ void SystemClock::wait(std::chrono::milliseconds duration) {
     std::this_thread::sleep_for(duration);
 }
 
+void SystemClock::waitUntil(TimePoint due) {
+    std::this_thread::sleep_until(due);
+}
+
 } // namespace vorn

@@ -4,10 +4,11 @@
 
 namespace vorn {
 
-// Waits in real time, for a real keyboard.
+// The monotonic clock, waiting in real time, for a real keyboard.
 class SystemClock : public Clock {
 public:
     void wait(std::chrono::milliseconds duration) override;
+    void waitUntil(TimePoint due) override;
 };
 
 } // namespace vorn

@@ -13,10 +13,11 @@ namespace {
 using namespace std::chrono_literals;
 
 // Time moves only when the code sleeps or the test says work took time.
-class FakeTime : public TimeSource {
+class FakeTime : public Clock {
 public:
     TimePoint now() override { return now_; }
-    void sleepUntil(TimePoint due) override { now_ = std::max(now_, due); }
+    void wait(std::chrono::milliseconds duration) override { now_ += duration; }
+    void waitUntil(TimePoint due) override { now_ = std::max(now_, due); }
     void work(std::chrono::milliseconds duration) { now_ += duration; }
     std::chrono::milliseconds elapsed() const {
         return std::chrono::duration_cast<std::chrono::milliseconds>(now_ - TimePoint{});
