@@ -2,7 +2,6 @@
 
 #include "document/Files.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace vorn::cli {
@@ -16,17 +15,16 @@ std::string systemError(const std::string& path, int code) {
 } // namespace
 
 bool readTemplateFile(const std::string& path, TemplateImage& image, std::string& error) {
-    std::string bytes;
-    if (const int code = readFileStart(path, image.size(), bytes)) {
-        error = systemError(path, code);
+    const TemplateFileRead read = vorn::readTemplateFile(path, image);
+    if (read.error) {
+        error = systemError(path, read.error);
         return false;
     }
-    if (bytes.size() < image.size()) {
-        error = path + ": the file holds " + std::to_string(bytes.size()) +
+    if (!read.whole()) {
+        error = path + ": the file holds " + std::to_string(read.bytes) +
                 " bytes; a template file holds " + std::to_string(image.size());
         return false;
     }
-    std::copy(bytes.begin(), bytes.end(), image.begin());
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "document/Files.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <fcntl.h>
@@ -65,6 +66,17 @@ int readFileStart(const std::string& path, std::size_t maxBytes, std::string& by
         bytes.append(chunk.substr(0, maxBytes - bytes.size()));
         return bytes.size() < maxBytes;
     });
+}
+
+TemplateFileRead readTemplateFile(const std::string& path, TemplateImage& image) {
+    std::string bytes;
+    TemplateFileRead read;
+    read.error = readFileStart(path, imageSize + 1, bytes);
+    read.bytes = std::min(bytes.size(), imageSize);
+    read.longer = bytes.size() > imageSize;
+    if (read.whole())
+        std::copy_n(bytes.begin(), imageSize, image.begin());
+    return read;
 }
 
 int writeFileAtomically(const std::string& path, std::string_view bytes) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/TemplateImage.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -14,6 +16,20 @@ int readFileChunks(const std::string& path, const std::function<bool(std::string
 
 // Reads at most `maxBytes` from the start of the file.
 int readFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes);
+
+// How reading a template file went: the system's error number (0: read), how many of the
+// image's bytes the file held, and whether more bytes follow them.
+struct TemplateFileRead {
+    int error = 0;
+    std::size_t bytes = 0;
+    bool longer = false;
+
+    bool whole() const { return error == 0 && bytes == imageSize; }
+};
+
+// The one reader of template files (and of the simulator's memory files): the first 2048
+// bytes into `image`, which is left alone unless the file held all of them.
+TemplateFileRead readTemplateFile(const std::string& path, TemplateImage& image);
 
 // Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so a
 // failure leaves the old file as it was and no half-written file behind. A replaced file keeps

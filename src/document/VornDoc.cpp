@@ -102,18 +102,17 @@ bool CVornDoc::onNewDocument() {
 }
 
 bool CVornDoc::onOpenDocument(const std::string& path) {
-    std::string bytes;
-    if (const int error = readFileStart(path, imageSize, bytes)) {
-        messages_.showMessage(fileMessage("The template file", path, "can't be read", error));
+    const TemplateFileRead read = readTemplateFile(path, image);
+    if (read.error) {
+        messages_.showMessage(fileMessage("The template file", path, "can't be read", read.error));
         return false;
     }
-    if (bytes.size() < imageSize) {
+    if (!read.whole()) {
         messages_.showMessage("The template file: <" + path + "> holds " +
-                              std::to_string(bytes.size()) + " bytes, not " +
+                              std::to_string(read.bytes) + " bytes, not " +
                               std::to_string(imageSize) + " !!\nThe template is not loaded.");
         return false;
     }
-    std::copy(bytes.begin(), bytes.end(), image.begin());
     if (const ImageCheck check = validateImage(image); check != ImageCheck::valid)
         messages_.showMessage(imageCheckMessage(check));
     decodeImage(image, modelId_, keyText);
