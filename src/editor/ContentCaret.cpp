@@ -1,6 +1,7 @@
 #include "editor/ContentCaret.h"
 
 #include "editor/DecimalDisplay.h"
+#include "editor/ViewGeometry.h"
 
 #include <algorithm>
 
@@ -82,7 +83,8 @@ void ContentCaret::insert(std::string_view insertion) {
 }
 
 void ContentCaret::placeAt(int x) {
-    const int cell = std::clamp((x - firstCellX) / cellWidth, 0, maxColumn);
+    const int cell =
+        std::clamp((x - viewGeometry::firstCellX) / viewGeometry::cellWidth, 0, maxColumn);
     const DecimalDisplay display(decimal() ? text_ : std::string_view{});
     const int shownLength = decimal() ? display.length() : textLength();
     int& index = decimal() ? state_.caretDisplayIndex : state_.caretIndex;

@@ -13,10 +13,6 @@ namespace vorn {
 // column, with the caret at most in column 85.
 class ContentCaret {
 public:
-    // The content box's character cells start at x = 99 and are 7 pixels wide.
-    static constexpr int firstCellX = 99;
-    static constexpr int cellWidth = 7;
-
     ContentCaret(EditingState& state, std::string& text)
         : state_(state)
         , text_(text) {}

@@ -11,8 +11,8 @@ class KeyEditDialogs;
 class UserMessages;
 struct EditingState;
 
-// What the view must repaint after a Key Edit command: nothing, the key text line
-// (keyTextLine, (left, top)-(right, bottom)) or the whole view.
+// What the view must repaint after a Key Edit command: nothing, the key text lines
+// (viewGeometry::keyTextLines) or the whole view.
 enum class EditRepaint { nothing, keyTextLine, view };
 
 // The ten commands of the Key Edit menu, acting on the selected key's text in the document
@@ -20,11 +20,6 @@ enum class EditRepaint { nothing, keyTextLine, view };
 // also in the decimal display.
 class KeyEditCommands {
 public:
-    static constexpr int keyTextLineLeft = 10;
-    static constexpr int keyTextLineTop = 300;
-    static constexpr int keyTextLineRight = 750;
-    static constexpr int keyTextLineBottom = 360;
-
     // The ten command ids in menu order.
     static const std::array<int, 10>& allIds();
     // Whether a command is available for a key with `keyText` in ASCII mode (`keyIsAscii`)

@@ -3,6 +3,7 @@
 #include "document/UserMessages.h"
 #include "document/VornDoc.h"
 #include "editor/ContentCaret.h"
+#include "editor/ViewGeometry.h"
 #include "editor/VirtualKeys.h"
 #include "image/KeyTextChecks.h"
 #include "layout/LayoutTables.h"
@@ -24,7 +25,8 @@ KeySelection::KeySelection(CVornDoc& document, EditingState& state, UserMessages
     , messages_(messages) {}
 
 Repaint KeySelection::mouseDown(int x, int y) {
-    if (x > contentLeft && x < contentRight && y > contentTop && y < contentBottom) {
+    // A click strictly inside the content box places the caret.
+    if (viewGeometry::contentBox.holdsInside(x, y)) {
         ContentCaret(state_, selectedText()).placeAt(x);
         return Repaint::contentBox;
     }

@@ -23,12 +23,6 @@ enum class Repaint { nothing, contentBox, view };
 // what to repaint.
 class KeySelection {
 public:
-    // The content box, (left, top)-(right, bottom); clicks strictly inside place the caret.
-    static constexpr int contentLeft = 95;
-    static constexpr int contentTop = 330;
-    static constexpr int contentRight = 700;
-    static constexpr int contentBottom = 350;
-
     static constexpr std::string_view noSpaceLeftNote = "No space left in the template";
 
     KeySelection(CVornDoc& document, EditingState& state, UserMessages& messages);

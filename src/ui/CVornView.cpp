@@ -25,7 +25,7 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     auto* bar = new QProgressBar(this);
-    bar->setGeometry(200, 380, 255, 15);
+    bar->setGeometry(LayoutRenderer::rectOf(viewGeometry::progressBar));
     bar->setTextVisible(false);
     bar->hide();
     host_.setProgressBar(bar);
@@ -33,7 +33,10 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
         update();
         emit stateChanged();
     });
-    host_.setPercentShown([this] { repaint(QRect(460, 380, 13 * LayoutRenderer::cellWidth, 16)); });
+    host_.setPercentShown([this] {
+        using namespace viewGeometry;
+        repaint(QRect(percentX, percentY, percentCharacters * cellWidth, lineHeight));
+    });
     host_.setTick([this](int id) {
         if (transfers_)
             transfers_->OnTimer(id);
@@ -145,9 +148,7 @@ void CVornView::runEditCommand(int commandId) {
     switch (keyEdit_.run(commandId)) {
     case EditRepaint::view: update(); break;
     case EditRepaint::keyTextLine:
-        update(QRect(
-            QPoint(KeyEditCommands::keyTextLineLeft, KeyEditCommands::keyTextLineTop),
-            QPoint(KeyEditCommands::keyTextLineRight - 1, KeyEditCommands::keyTextLineBottom - 1)));
+        update(LayoutRenderer::rectOf(viewGeometry::keyTextLines));
         break;
     case EditRepaint::nothing: break;
     }
@@ -170,7 +171,7 @@ void CVornView::hideOutputTest() {
 void CVornView::repaintAfter(Repaint repaint) {
     switch (repaint) {
     case Repaint::view: update(); break;
-    case Repaint::contentBox: update(LayoutRenderer::contentBox); break;
+    case Repaint::contentBox: update(LayoutRenderer::rectOf(viewGeometry::contentBox)); break;
     case Repaint::nothing: break;
     }
 }

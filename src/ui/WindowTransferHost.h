@@ -13,7 +13,7 @@ class QTimer;
 namespace vorn {
 
 // Runs the transfers' timers on the window's event loop and shows their progress: a bar
-// (rectangle (200, 380)-(455, 395) of the view) and the percentage the view draws.
+// (viewGeometry::progressBar) and the percentage the view draws.
 class WindowTransferHost : public QObject, public TransferHost {
     Q_OBJECT
 public:

@@ -14,6 +14,8 @@
 
 namespace vorn {
 
+using namespace viewGeometry;
+
 namespace {
 
 const QColor background(220, 220, 220);
@@ -188,15 +190,15 @@ std::string LayoutRenderer::contentLine(const CVornDoc& doc, const EditingState&
 void LayoutRenderer::drawContentBox(Context& context, const CVornDoc& doc,
                                     const EditingState& state) const {
     QPainter& painter = context.painter;
-    painter.fillRect(contentBox, white);
+    painter.fillRect(rectOf(contentBox), white);
     painter.setPen(blackPen);
-    painter.drawRect(contentBox.adjusted(0, 0, -1, -1));
+    painter.drawRect(rectOf(contentBox).adjusted(0, 0, -1, -1));
 
     context.textColor = black;
     context.textBackground = white;
     const std::string line = contentLine(doc, state);
-    constexpr int left = 98;
-    constexpr int top = 331;
+    constexpr int left = contentTextLeft;
+    constexpr int top = contentTextTop;
     painter.fillRect(left, top, cellWidth * int(line.size()), lineHeight, white);
     // One glyph per 7-pixel cell, whatever the font's own advance.
     QString glyphs;
@@ -213,9 +215,9 @@ void LayoutRenderer::drawContentBox(Context& context, const CVornDoc& doc,
     painter.setPen(black);
     painter.drawGlyphRun(QPointF(0, 0), run);
 
-    const int caretLeft = 99 + cellWidth * state.caretColumn;
+    const int caretLeft = firstCellX + cellWidth * state.caretColumn;
     painter.setPen(thickPen);
-    painter.drawLine(caretLeft, 347, caretLeft + 5, 347);
+    painter.drawLine(caretLeft, caretLineY, caretLeft + 5, caretLineY);
 }
 
 void LayoutRenderer::drawKeyCaps(Context& context, const CVornDoc& doc,
@@ -277,10 +279,10 @@ void LayoutRenderer::drawTransferTexts(Context& context, const TransferStatus& t
                  transfer.reading ? "Reading data from keyboard" : "Writing data into keyboard");
         drawText(context, 200, 398, "Please don't use mouse and/or keyboard!");
         if (!transfer.percent.empty())
-            drawText(context, 460, 380, QString::fromStdString(transfer.percent));
+            drawText(context, percentX, percentY, QString::fromStdString(transfer.percent));
         return;
     }
-    drawText(context, 460, 380, QString(13, ' '));
+    drawText(context, percentX, percentY, QString(percentCharacters, ' '));
     drawText(context, 250, 365, QString(40, ' '));
     drawText(context, 200, 400, QString(66, ' '));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/EditingState.h"
+#include "editor/ViewGeometry.h"
 
 #include <QColor>
 #include <QFont>
@@ -34,13 +35,11 @@ struct TransferStatus {
 class LayoutRenderer {
 public:
     // The smallest area that shows everything.
-    static constexpr QSize screenSize{750, 420};
-    // The content box; clicks inside it move the caret.
-    static constexpr QRect contentBox{95, 330, 605, 20};
-    // Pitch of a character in the content line.
-    static constexpr int cellWidth = 7;
-    static constexpr int lineHeight = 16;
-    static constexpr int visibleCharacters = 85;
+    static constexpr QSize screenSize{viewGeometry::screenWidth, viewGeometry::screenHeight};
+    // A box of the screen as a rectangle.
+    static constexpr QRect rectOf(const viewGeometry::Box& box) {
+        return {box.left, box.top, box.width(), box.height()};
+    }
 
     LayoutRenderer();
 

@@ -135,7 +135,7 @@ TEST(LayoutRenderer, UnselectedEnterKeyHasNoLineBetweenItsParts) {
 TEST(LayoutRenderer, ControlBytesShowThePlaceholderGlyph) {
     Screen screen(2013);
     const int key = screen.state.selectedKey;
-    const QRect firstCell(98, 331, LayoutRenderer::cellWidth, LayoutRenderer::lineHeight - 2);
+    const QRect firstCell(98, 331, viewGeometry::cellWidth, viewGeometry::lineHeight - 2);
     screen.doc.keyText[key] = "\r";
     const QImage carriageReturn = screen.render().copy(firstCell);
     screen.doc.keyText[key] = "\x9d";
