@@ -12,7 +12,6 @@ CKBIO::~CKBIO() {
 }
 
 void CKBIO::OpenDriver() {
-    platformFamily_ = ntFamily;
     channel_.open();
 }
 

@@ -12,9 +12,6 @@ namespace vorn {
 // the keyboard's memory. Reports failure by results only; the transfers own the messages.
 class CKBIO {
 public:
-    // The platform family whose driver requests apply; on Linux it is the only one.
-    static constexpr int ntFamily = 2;
-
     // Function codes, at offset 33 of the request record.
     static constexpr std::uint8_t readFunction = 1;
     static constexpr std::uint8_t statusFunction = 2;
@@ -36,7 +33,7 @@ public:
     CKBIO(const CKBIO&) = delete;
     CKBIO& operator=(const CKBIO&) = delete;
 
-    // Takes the platform family and opens the driver's device, closing an earlier handle. A
+    // Opens the driver's device, closing an earlier handle. A
     // failed open is not reported here: every later request fails.
     void OpenDriver();
     // 0 keyboard present, 1 no keyboard (the driver returned nothing), 2 driver not reachable.
@@ -54,7 +51,6 @@ public:
     }
     PackageBuffer& packageBuffer() { return packageBuffer_; }
     const PackageBuffer& packageBuffer() const { return packageBuffer_; }
-    int platformFamily() const { return platformFamily_; }
 
 private:
     // Bytes that carry nothing for a function are sent as 0.
@@ -65,7 +61,6 @@ private:
     std::array<std::uint8_t, keyboardInformationSize> keyboardInformation_{};
     PackageBuffer packageBuffer_{};
     DriverChannel& channel_; // the device handle
-    int platformFamily_ = 0;
 };
 
 } // namespace vorn

@@ -38,7 +38,6 @@ public:
 
     // The identity a keyboard must report; written before every search.
     void setExpectedIdentity(const KeyboardIdentity& identity) { expected_ = identity; }
-    const KeyboardIdentity& expectedIdentity() const { return expected_; }
 
     // Searches the present interfaces; on success the current device path is the keyboard's.
     bool GetDeviceFullPath();

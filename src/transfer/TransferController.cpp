@@ -1,10 +1,10 @@
 #include "transfer/TransferController.h"
 
-#include "transfer/DetectionMessage.h"
-#include "transfer/TransferMessages.h"
 #include "document/UserMessages.h"
 #include "image/KeyTextChecks.h"
 #include "image/KeyTextEncoder.h"
+#include "transfer/DetectionMessage.h"
+#include "transfer/TransferMessages.h"
 
 #include <algorithm>
 
@@ -85,7 +85,6 @@ bool TransferController::DetectUSBKeyboard() {
 
 bool TransferController::DetectDriverKeyboard() {
     kbio_.OpenDriver();
-    driverPlatform_ = kbio_.platformFamily();
     if (kbio_.GetDriverStatus() != CKBIO::keyboardPresent)
         return false;
     portName_ = "PS2";

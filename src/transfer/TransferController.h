@@ -2,10 +2,10 @@
 
 #include "device/CKBIO.h"
 #include "device/CUSBport.h"
+#include "image/TemplateImage.h"
 #include "transfer/TransferDocument.h"
 #include "transfer/TransferEditing.h"
 #include "transfer/TransferHost.h"
-#include "image/TemplateImage.h"
 
 #include <chrono>
 #include <string>
@@ -82,7 +82,6 @@ public:
 
     int portKind() const { return portKind_; }
     const std::string& portName() const { return portName_; }
-    int driverPlatform() const { return driverPlatform_; }
     bool readEnabled() const { return readEnabled_; }
     bool writeEnabled() const { return writeEnabled_; }
     bool transferActive() const { return transferActive_; }
@@ -104,7 +103,6 @@ private:
 
     int portKind_ = noPort;
     std::string portName_ = "No";
-    int driverPlatform_ = 0;
     bool readEnabled_ = true;
     bool writeEnabled_ = true;
     bool transferActive_ = false;

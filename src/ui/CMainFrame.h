@@ -35,7 +35,6 @@ public:
     // The title's modified mark and the commands' enabling follow the template and the
     // transfer; while a transfer runs, no command changes the template.
     void followState();
-    const LockKeyState& lockKeys() const { return lockKeys_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -2,17 +2,17 @@
 // host that records every timer, progress and message request and ticks without waiting.
 #include "transfer/TransferController.h"
 
-#include "support/DeviceFakes.h"
-#include "transfer/DetectionMessage.h"
-#include "transfer/EditingFields.h"
-#include "simulator/SimulatedDriver.h"
-#include "simulator/SimulatedKeyboard.h"
-#include "transfer/VornDocTransfer.h"
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
 #include "image/KeyTextChecks.h"
 #include "image/KeyTextEncoder.h"
+#include "simulator/SimulatedDriver.h"
+#include "simulator/SimulatedKeyboard.h"
+#include "support/DeviceFakes.h"
 #include "support/TestFolder.h"
+#include "transfer/DetectionMessage.h"
+#include "transfer/EditingFields.h"
+#include "transfer/VornDocTransfer.h"
 
 #include <algorithm>
 #include <functional>
@@ -434,7 +434,6 @@ TEST(Detection, UsbFirstThenTheDriverThenTheMessage) {
     EXPECT_TRUE(driver.transfer.DetectKeyboard());
     EXPECT_EQ(driver.transfer.portKind(), 0);
     EXPECT_EQ(driver.transfer.portName(), "PS2");
-    EXPECT_EQ(driver.transfer.driverPlatform(), CKBIO::ntFamily);
     EXPECT_EQ(driver.document.applied, 1);
 
     for (const Port port : {Port::usb, Port::driver}) {
