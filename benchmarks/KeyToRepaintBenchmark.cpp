@@ -44,8 +44,8 @@ void keyToRepaint(benchmark::State& state) {
                              .simulatedWaits = false},
         error);
     session.start(std::nullopt, 2018);
-    for (std::string& text : session.doc().keyText)
-        text = "abc";
+    for (int key = 0; key < vorn::keyNumberCount; ++key)
+        session.doc().setKeyText(key, "abc");
     frame.show();
     for (int i = 0; i < 10; ++i)
         QCoreApplication::processEvents();

@@ -28,8 +28,8 @@ void BM_TypeAndDeleteOnTheLargestModel(benchmark::State& state) {
     SilentMessages messages;
     vorn::CVornDoc doc(settings, messages, vorn::DocumentPlaces{}, 2018);
     doc.onNewDocument();
-    for (auto& text : doc.keyText)
-        text = "Hello[CR]";
+    for (int key = 0; key < vorn::keyNumberCount; ++key)
+        doc.setKeyText(key, "Hello[CR]");
     vorn::EditingState editing;
     vorn::KeySelection selection(doc, editing, messages);
     selection.initialUpdate(nullptr);

@@ -24,8 +24,8 @@ void fullRepaint(benchmark::State& state) {
     vorn::CVornDoc doc(settings, messages, vorn::DocumentPlaces{"/nonexistent", {}}, 2018);
     doc.onNewDocument();
     for (int key = 0; key < vorn::keyNumberCount; ++key)
-        doc.keyText[key] = key % 2 ? "[F1][Enter]" : "abc";
-    doc.keyText[0] = std::string(100, 'x');
+        doc.setKeyText(key, key % 2 ? "[F1][Enter]" : "abc");
+    doc.setKeyText(0, std::string(100, 'x'));
     vorn::EditingState editing;
     editing.caretIndex = 100;
     editing.caretColumn = 85;

@@ -41,7 +41,7 @@ void runJob(KeyboardJob& job, const AllKeyboardsRequest& request) {
         job.messages << "vornctl: " << lost << '\n';
     job.outcome.ok = ok;
     job.outcome.message = joinedLines(job.messages.str());
-    job.outcome.image = job.doc.image;
+    job.outcome.image = job.doc.image();
 }
 
 } // namespace

@@ -53,7 +53,7 @@ int runImport(const CommandLine& line, Io& io, int model) {
     if (!doc.readTextFile(line.positionals[0]))
         return exitUsage;
     const FileResult result = doc.onSaveDocument(*line.value("-o"));
-    if (const auto key = firstInvalidKeyText(doc.keyText); key && result == FileResult::refused)
+    if (const auto key = firstInvalidKeyText(doc.keyText()); key && result == FileResult::refused)
         io.err << "key " << *key << '\n';
     return exitStatus(result);
 }

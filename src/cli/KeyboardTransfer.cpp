@@ -67,7 +67,7 @@ bool KeyboardTransfer::verify(const CVornDoc& doc) {
         transfer.StartDriverRead();
     if (!transfer.transferActive() || !tickUntilDone(transfer, console_))
         return false;
-    if (const auto package = firstDifferentPackage(sent_, back.image)) {
+    if (const auto package = firstDifferentPackage(sent_, back.image())) {
         console_.showMessage("vornctl: the keyboard holds other data than was written, first at "
                              "package " +
                              std::to_string(*package));

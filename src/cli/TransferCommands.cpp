@@ -200,7 +200,7 @@ int runRead(const CommandLine& line, Io& io) {
     KeyboardTransfer transfer(connection, console);
     if (!transfer.run(Direction::read, doc))
         return exitRefused;
-    return saveImage(io, *line.value("-o"), doc.image) ? exitSuccess : exitUsage;
+    return saveImage(io, *line.value("-o"), doc.image()) ? exitSuccess : exitUsage;
 }
 
 int runWrite(const CommandLine& line, Io& io, int model) {
@@ -215,11 +215,11 @@ int runWrite(const CommandLine& line, Io& io, int model) {
     if (!doc.onOpenDocument(line.positionals[0]))
         return exitUsage;
     // The load-time warning says the keyboard would malfunction: a script must notice.
-    if (validateImage(doc.image) != ImageCheck::valid && !line.has("--force")) {
+    if (validateImage(doc.image()) != ImageCheck::valid && !line.has("--force")) {
         io.err << "vornctl: nothing was written; --force writes the template anyway\n";
         return exitRefused;
     }
-    if (const auto key = firstInvalidKeyText(doc.keyText)) {
+    if (const auto key = firstInvalidKeyText(doc.keyText())) {
         reportInvalidKey(io, *key);
         return exitRefused;
     }

@@ -62,31 +62,31 @@ int CVornDoc::storedModelId(const SettingsStore& settings) {
 }
 
 bool CVornDoc::isModified() const {
-    return keyText != baselineTexts_ || !sameSettings(image, baselineImage_);
+    return keyText_ != baselineTexts_ || !sameSettings(image_, baselineImage_);
 }
 
 void CVornDoc::resetBaseline() {
-    baselineTexts_ = keyText;
-    baselineImage_ = image;
+    baselineTexts_ = keyText_;
+    baselineImage_ = image_;
 }
 
 void CVornDoc::resetImage() {
-    image = newTemplateImage(modelId_);
+    image_ = newTemplateImage(modelId_);
 }
 
 void CVornDoc::applyModel() {
     const KeyboardModel& model = keyboardModel(modelId_);
     layout_.apply(modelId_);
     const KeyLabels labels = defaultKeyLabels(modelId_);
-    std::copy_n(labels.begin(), layout_.keyCount(), keyLabel.begin());
+    std::copy_n(labels.begin(), layout_.keyCount(), keyLabel_.begin());
     modelName_ = model.name;
     hasCardReader_ = model.hasCardReader;
     setTitleFor("Template");
 }
 
 void CVornDoc::markAllKeysBlank() {
-    keyBlank.fill(true);
-    keyDefined.fill(true);
+    keyBlank_.fill(true);
+    keyDefined_.fill(true);
 }
 
 void CVornDoc::setTitleFor(const std::string& name) {
@@ -95,14 +95,15 @@ void CVornDoc::setTitleFor(const std::string& name) {
 
 bool CVornDoc::onNewDocument() {
     resetImage();
-    decodeImage(image, modelId_, keyText);
+    decodeImage(image_, modelId_, keyText_);
     markAllKeysBlank();
     resetBaseline();
     return true;
 }
 
 bool CVornDoc::onOpenDocument(const std::string& path) {
-    const TemplateFileRead read = readTemplateFile(path, image);
+    TemplateImage loaded{};
+    const TemplateFileRead read = readTemplateFile(path, loaded);
     if (read.error) {
         messages_.showMessage(fileMessage("The template file", path, "can't be read", read.error));
         return false;
@@ -113,19 +114,54 @@ bool CVornDoc::onOpenDocument(const std::string& path) {
                               std::to_string(imageSize) + " !!\nThe template is not loaded.");
         return false;
     }
-    if (const ImageCheck check = validateImage(image); check != ImageCheck::valid)
+    if (const ImageCheck check = validateImage(loaded); check != ImageCheck::valid)
         messages_.showMessage(imageCheckMessage(check));
-    decodeImage(image, modelId_, keyText);
+    takeImage(loaded);
+    return true;
+}
+
+void CVornDoc::takeImage(const TemplateImage& image) {
+    image_ = image;
+    decodeImage(image_, modelId_, keyText_);
     for (int k = 0; k < keyNumberCount; ++k) {
-        if (encodedLength(keyText[k]) >= 1) {
-            keyBlank[k] = false;
-            keyDefined[k] = true;
+        if (encodedLength(keyText_[k]) >= 1) {
+            keyBlank_[k] = false;
+            keyDefined_[k] = true;
         } else {
-            keyBlank[k] = true;
+            keyBlank_[k] = true;
         }
     }
     resetBaseline();
-    return true;
+}
+
+void CVornDoc::setKeyText(int key, std::string text) {
+    keyText_.at(static_cast<std::size_t>(key)) = std::move(text);
+}
+
+void CVornDoc::markKeyEdited(int key) {
+    setKeyFlags(key, false, false);
+}
+
+void CVornDoc::setKeyFlags(int key, bool blank, bool defined) {
+    keyBlank_.at(static_cast<std::size_t>(key)) = blank;
+    keyDefined_.at(static_cast<std::size_t>(key)) = defined;
+}
+
+void CVornDoc::setKeyLabel(int slot, std::string caption) {
+    keyLabel_.at(static_cast<std::size_t>(slot)) = std::move(caption);
+}
+
+void CVornDoc::storeKeyboardProperties(const KeyboardProperties& properties) {
+    properties.store(image_, modelGroup(hasCardReader_));
+}
+
+void CVornDoc::storeCardReaderProperties(const CardReaderProperties& properties) {
+    properties.store(image_);
+}
+
+const TemplateImage& CVornDoc::encodeKeyTexts() {
+    encodeImage(image_, keyText_, modelId_);
+    return image_;
 }
 
 std::string overflowQuestion(int bytesOver) {
@@ -141,8 +177,8 @@ FileResult CVornDoc::onSaveDocument(const std::string& path) {
         if (!messages_.askYesNo(overflowQuestion(-space)))
             return FileResult::refused;
     }
-    encodeImage(image, keyText, modelId_);
-    const std::string_view bytes(reinterpret_cast<const char*>(image.data()), image.size());
+    encodeKeyTexts();
+    const std::string_view bytes(reinterpret_cast<const char*>(image_.data()), image_.size());
     if (const int error = writeFileAtomically(path, bytes)) {
         messages_.showMessage(fileMessage("The template file", path, "can't be written", error));
         return FileResult::failed;
@@ -155,26 +191,26 @@ void CVornDoc::switchModel(int modelId) {
     modelId_ = modelId;
     settings_.writeInt(settingsSection, settingsEntry, modelId_);
     resetImage();
-    decodeImage(image, modelId_, keyText);
+    decodeImage(image_, modelId_, keyText_);
     markAllKeysBlank();
     applyModel();
     resetBaseline();
 }
 
 bool CVornDoc::checkAllKeyTexts() {
-    if (!firstInvalidKeyText(keyText))
+    if (!firstInvalidKeyText(keyText_))
         return true;
     messages_.showMessage(wrongKeyTextMessage);
     return false;
 }
 
 int CVornDoc::spaceLeft() const {
-    return keyAreaSpaceLeft(keyText, modelId_);
+    return keyAreaSpaceLeft(keyText_, modelId_);
 }
 
 int CVornDoc::measureSpaceLeft() {
     for (int key = 0; key < keyNumberCount; ++key)
-        keyBlank[key] = encodedLength(keyText[key]) < 1;
+        keyBlank_[key] = encodedLength(keyText_[key]) < 1;
     return spaceLeft();
 }
 
@@ -203,8 +239,8 @@ bool CVornDoc::readTextFile(const std::string& path) {
     }
     const auto& rows = parser.rows();
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
-        keyLabel[slot] = rows[slot].caption;
-        keyText[layout_.slotKey()[slot]] = rows[slot].keyText;
+        keyLabel_[slot] = rows[slot].caption;
+        keyText_[layout_.slotKey()[slot]] = rows[slot].keyText;
     }
     if (parser.rowCount() != keyCount())
         messages_.showMessage(wrongRowCountMessage);
@@ -214,8 +250,8 @@ bool CVornDoc::readTextFile(const std::string& path) {
 std::optional<std::string> CVornDoc::textFileContents() {
     std::string contents;
     for (int slot = 0; slot < keyCount(); ++slot) {
-        const std::string& caption = keyLabel[slot];
-        const std::string& text = keyText[layout_.slotKey()[slot]];
+        const std::string& caption = keyLabel_[slot];
+        const std::string& text = keyText_[layout_.slotKey()[slot]];
         if (!fitsTextFile(caption) || !fitsTextFile(text)) {
             messages_.showMessage("The caption or key text of slot " + std::to_string(slot) + " <" +
                                   caption +

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "document/CardReaderProperties.h"
 #include "document/KeyboardModels.h"
+#include "document/KeyboardProperties.h"
 #include "image/TemplateImage.h"
 #include "layout/KeyLayout.h"
 
@@ -46,14 +48,35 @@ public:
     // The model id kept in the settings store, 2013 when none.
     static int storedModelId(const SettingsStore& settings);
 
+    using KeyFlags = std::array<bool, keyNumberCount>;
+
     // By key number: the key texts, and per key whether it is blank and whether it is as
     // loaded (both false: changed since).
-    KeyTexts keyText;
-    std::array<bool, keyNumberCount> keyBlank{};
-    std::array<bool, keyNumberCount> keyDefined{};
-    TemplateImage image{};
+    const KeyTexts& keyText() const { return keyText_; }
+    const KeyFlags& keyBlank() const { return keyBlank_; }
+    const KeyFlags& keyDefined() const { return keyDefined_; }
+    const TemplateImage& image() const { return image_; }
     // By slot: the key cap captions.
-    KeyLabels keyLabel;
+    const KeyLabels& keyLabel() const { return keyLabel_; }
+
+    // Every change to the template passes through the operations below.
+    void setKeyText(int key, std::string text);
+    // The key shows as changed since it was loaded (typing, a Key Edit command).
+    void markKeyEdited(int key);
+    // Sets one key's blank and as-loaded flags.
+    void setKeyFlags(int key, bool blank, bool defined);
+    void setKeyLabel(int slot, std::string caption);
+    // Replaces the whole image and decodes every key from it: the key texts and flags as a
+    // load or a read from the keyboard gives them (a key with content is as loaded, an empty
+    // one blank). The result is unmodified.
+    void takeImage(const TemplateImage& image);
+    // Replaces the image's bytes without decoding (tests, and tools that mend a template).
+    void replaceImageBytes(const TemplateImage& image) { image_ = image; }
+    // OK of the property dialogs: their settings into the image, every other bit kept.
+    void storeKeyboardProperties(const KeyboardProperties& properties);
+    void storeCardReaderProperties(const CardReaderProperties& properties);
+    // Encodes all key texts into the image (before a save or a write) and returns it.
+    const TemplateImage& encodeKeyTexts();
 
     int modelId() const { return modelId_; }
     int keyCount() const { return layout_.keyCount(); }
@@ -121,6 +144,11 @@ private:
     std::string modelName_;
     std::string documentTitle_;
     KeyLayout layout_;
+    KeyTexts keyText_;
+    KeyFlags keyBlank_{};
+    KeyFlags keyDefined_{};
+    TemplateImage image_{};
+    KeyLabels keyLabel_;
     // What isModified() compares with.
     KeyTexts baselineTexts_;
     TemplateImage baselineImage_{};

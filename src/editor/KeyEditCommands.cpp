@@ -145,19 +145,20 @@ EditRepaint KeyEditCommands::selectScanCode() {
     return insertWord(*word, CaretAfter::word);
 }
 
-std::string& KeyEditCommands::selectedText() {
-    return document_.keyText[state_.selectedKey];
+const std::string& KeyEditCommands::selectedText() const {
+    return document_.keyText()[state_.selectedKey];
 }
 
-const std::string& KeyEditCommands::selectedText() const {
-    return document_.keyText[state_.selectedKey];
+void KeyEditCommands::setSelectedText(std::string text) {
+    if (text != selectedText())
+        document_.setKeyText(state_.selectedKey, std::move(text));
 }
 
 void KeyEditCommands::emptySelectedKey() {
-    selectedText().clear();
+    setSelectedText({});
     // The encoder fills key 160 from key 121 when 160 is empty, so 121 is emptied with it.
     if (document_.modelId() == pairedModelId && state_.selectedKey == pairedKeyPrimary)
-        document_.keyText[pairedKeySecondary].clear();
+        document_.setKeyText(pairedKeySecondary, {});
 }
 
 void KeyEditCommands::switchMode(bool ascii) {
@@ -170,20 +171,23 @@ void KeyEditCommands::switchMode(bool ascii) {
     state_.decimalDisplay = false;
 }
 
-void KeyEditCommands::insert(std::string_view text) {
-    ContentCaret caret(state_, selectedText());
+void KeyEditCommands::insert(std::string_view insertion) {
+    std::string text = selectedText();
+    ContentCaret caret(state_, text);
     caret.keepInsideText();
     if (document_.measureSpaceLeft() > 0)
-        caret.insert(text);
+        caret.insert(insertion);
+    setSelectedText(std::move(text));
 }
 
 void KeyEditCommands::insertInDecimalDisplay(char code) {
-    std::string& text = selectedText();
+    std::string text = selectedText();
     ContentCaret(state_, text).keepInsideText();
     if (document_.measureSpaceLeft() <= 0)
         return;
     // The new character's token takes the caret's place; the caret stays in front of it.
     text.insert(static_cast<std::size_t>(state_.caretIndex), 1, code);
+    setSelectedText(text);
     const DecimalDisplay display(text);
     int& index = state_.caretDisplayIndex;
     const int start = index;
@@ -226,8 +230,7 @@ EditRepaint KeyEditCommands::insertWord(std::string_view word, CaretAfter after)
 }
 
 EditRepaint KeyEditCommands::markKeyChanged() {
-    document_.keyBlank[state_.selectedKey] = false;
-    document_.keyDefined[state_.selectedKey] = false;
+    document_.markKeyEdited(state_.selectedKey);
     return EditRepaint::view;
 }
 

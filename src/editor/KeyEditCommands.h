@@ -46,7 +46,7 @@ public:
     EditRepaint selectScanCode();
 
 private:
-    std::string& selectedText();
+    void setSelectedText(std::string text);
     const std::string& selectedText() const;
     // Empties the selected key; on the paired model its partner key follows.
     void emptySelectedKey();

@@ -27,7 +27,7 @@ KeySelection::KeySelection(CVornDoc& document, EditingState& state, UserMessages
 Repaint KeySelection::mouseDown(int x, int y) {
     // A click strictly inside the content box places the caret.
     if (viewGeometry::contentBox.holdsInside(x, y)) {
-        ContentCaret(state_, selectedText()).placeAt(x);
+        editText([x](ContentCaret& caret) { caret.placeAt(x); });
         return Repaint::contentBox;
     }
     const int slot = slotAt(x, y);
@@ -45,7 +45,7 @@ Repaint KeySelection::keyDown(const KeyEvent& key) {
     if (isPlatformKey(key))
         return Repaint::nothing;
     state_.invalidTextWarning = false;
-    ContentCaret(state_, selectedText()).keepInsideText();
+    editText([](ContentCaret& caret) { caret.keepInsideText(); });
     if (state_.decimalDisplay)
         decimalKey(key);
     else
@@ -69,13 +69,22 @@ void KeySelection::initialUpdate(const std::function<void()>& detectKeyboard) {
         detectKeyboard();
 }
 
-std::string& KeySelection::selectedText() {
-    return document_.keyText[state_.selectedKey];
+const std::string& KeySelection::selectedText() const {
+    return document_.keyText()[state_.selectedKey];
+}
+
+// The caret edits a copy of the text, which goes back into the document when it changed.
+void KeySelection::editText(const std::function<void(ContentCaret&)>& edit) {
+    const int key = state_.selectedKey;
+    std::string text = selectedText();
+    ContentCaret caret(state_, text);
+    edit(caret);
+    if (text != selectedText())
+        document_.setKeyText(key, std::move(text));
 }
 
 void KeySelection::markSelectedKeyModified() {
-    document_.keyBlank[state_.selectedKey] = false;
-    document_.keyDefined[state_.selectedKey] = false;
+    document_.markKeyEdited(state_.selectedKey);
 }
 
 bool KeySelection::isEnterUpperPart(int slot) const {
@@ -166,15 +175,14 @@ void KeySelection::ordinaryKey(const KeyEvent& key) {
 }
 
 void KeySelection::act(KeyAction action) {
-    ContentCaret caret(state_, selectedText());
     switch (action) {
     case KeyAction::none: break;
     case KeyAction::escape: state_.escPending = true; break;
     case KeyAction::shift: state_.shiftHeld = true; break;
     case KeyAction::deleteBefore: deleteBefore(); break;
     case KeyAction::deleteAt: deleteAt(); break;
-    case KeyAction::caretHome: caret.home(); break;
-    case KeyAction::caretEnd: caret.end(); break;
+    case KeyAction::caretHome: editText([](ContentCaret& caret) { caret.home(); }); break;
+    case KeyAction::caretEnd: editText([](ContentCaret& caret) { caret.end(); }); break;
     case KeyAction::caretLeft: sideways(Direction::left); break;
     case KeyAction::caretRight: sideways(Direction::right); break;
     case KeyAction::selectUp: moveSelection(Direction::up); break;
@@ -185,22 +193,25 @@ void KeySelection::act(KeyAction action) {
 void KeySelection::sideways(Direction direction) {
     if (state_.shiftHeld)
         return moveSelection(direction);
-    ContentCaret caret(state_, selectedText());
-    if (direction == Direction::left)
-        caret.left();
-    else
-        caret.right();
+    editText([direction](ContentCaret& caret) {
+        if (direction == Direction::left)
+            caret.left();
+        else
+            caret.right();
+    });
 }
 
 void KeySelection::deleteBefore() {
-    if (!ContentCaret(state_, selectedText()).backspace())
+    bool deleted = false;
+    editText([&deleted](ContentCaret& caret) { deleted = caret.backspace(); });
+    if (!deleted)
         return;
     markSelectedKeyModified();
     copyPairedKey();
 }
 
 void KeySelection::deleteAt() {
-    ContentCaret(state_, selectedText()).deleteAtCaret();
+    editText([](ContentCaret& caret) { caret.deleteAtCaret(); });
     markSelectedKeyModified();
     copyPairedKey();
 }
@@ -208,7 +219,7 @@ void KeySelection::deleteAt() {
 void KeySelection::copyPairedKey() {
     // The encoder restores key 160 from key 121 when 160 is empty, so 121 follows at once.
     if (document_.modelId() == pairedModelId && state_.selectedKey == pairedKeyPrimary)
-        document_.keyText[pairedKeySecondary] = document_.keyText[pairedKeyPrimary];
+        document_.setKeyText(pairedKeySecondary, document_.keyText()[pairedKeyPrimary]);
 }
 
 void KeySelection::insertIfRoom(std::string_view insertion) {
@@ -218,7 +229,7 @@ void KeySelection::insertIfRoom(std::string_view insertion) {
         messages_.showStatus(noSpaceLeftNote, StatusKind::refusal);
         return;
     }
-    ContentCaret(state_, selectedText()).insert(insertion);
+    editText([insertion](ContentCaret& caret) { caret.insert(insertion); });
 }
 
 } // namespace vorn

@@ -12,6 +12,7 @@
 namespace vorn {
 
 class CVornDoc;
+class ContentCaret;
 class UserMessages;
 
 // What the view must repaint after an event.
@@ -41,7 +42,8 @@ public:
     void initialUpdate(const std::function<void()>& detectKeyboard);
 
 private:
-    std::string& selectedText();
+    const std::string& selectedText() const;
+    void editText(const std::function<void(ContentCaret&)>& edit);
     bool selectedKeyIsAscii() const { return state_.keyIsAscii[state_.selectedKey]; }
     void markSelectedKeyModified();
     bool isEnterUpperPart(int slot) const;

@@ -15,18 +15,18 @@ bool cardReaderPropertiesEnabled(const CVornDoc& doc, bool transferActive) {
 }
 
 KeyboardProperties loadKeyboardProperties(const CVornDoc& doc, int portKind) {
-    return KeyboardProperties::load(doc.image, modelGroup(doc.hasCardReader()), portKind);
+    return KeyboardProperties::load(doc.image(), modelGroup(doc.hasCardReader()), portKind);
 }
 
 void applyKeyboardProperties(const KeyboardProperties& properties, CVornDoc& doc,
                              EditingState& editing) {
-    properties.store(doc.image, modelGroup(doc.hasCardReader()));
+    doc.storeKeyboardProperties(properties);
     // The decimal display's caret goes home with the caret, so the two keep agreeing.
     editing.caretHome();
 }
 
 void applyCardReaderProperties(const CardReaderProperties& properties, CVornDoc& doc) {
-    properties.store(doc.image);
+    doc.storeCardReaderProperties(properties);
 }
 
 } // namespace vorn

@@ -139,12 +139,11 @@ void TransferController::StartDriverWrite() {
 
 bool TransferController::selectedKeyIsValid() {
     const int key = editing_.selectedKey();
-    return key >= 0 && key < keyNumberCount && isValidKeyText(document_.keyText()[key]);
+    return key >= 0 && key < keyNumberCount && isValidKeyText(document_.keyText(key));
 }
 
 void TransferController::encodeForWrite() {
-    document_.encodeImage();
-    transferBuffer_ = document_.image();
+    transferBuffer_ = document_.encodedImage();
 }
 
 void TransferController::startTransfer(int timerId, bool reading) {
@@ -291,20 +290,8 @@ void TransferController::ShowTransferPercent(int n) {
 }
 
 void TransferController::CompleteRead() {
-    document_.image() = transferBuffer_;
-    document_.decodeImage();
-    // Every key's blank flag is set here, so refreshing them through spaceLeft first would
-    // change nothing.
-    const KeyTexts& keyText = document_.keyText();
-    for (int k = 0; k < keyNumberCount; ++k) {
-        if (encodedLength(keyText[k]) == 0) {
-            document_.keyBlank()[k] = true;
-        } else {
-            document_.keyBlank()[k] = false;
-            document_.keyDefined()[k] = true;
-        }
-    }
-    document_.readCompleted();
+    // Decoded as a load decodes: a key with content as loaded, an empty one blank.
+    document_.takeReadImage(transferBuffer_);
     outcome_ = TransferOutcome::completed;
     ResetViewState();
     messages_.showStatus(msg::readDone, StatusKind::note);
@@ -344,7 +331,7 @@ void TransferController::ResetViewState() {
     editing_.setCaret(0, 0);
     const int key = document_.slotKey(0);
     editing_.setSelection(0, key);
-    editing_.setKeyIsAscii(key, isAsciiText(document_.keyText()[key]));
+    editing_.setKeyIsAscii(key, isAsciiText(document_.keyText(key)));
     editing_.highlightOnly(0);
     readEnabled_ = true;
     writeEnabled_ = true;

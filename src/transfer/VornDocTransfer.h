@@ -1,7 +1,7 @@
 #pragma once
 
-#include "transfer/TransferDocument.h"
 #include "document/VornDoc.h"
+#include "transfer/TransferDocument.h"
 
 namespace vorn {
 
@@ -11,15 +11,11 @@ public:
     explicit VornDocTransfer(CVornDoc& doc)
         : doc_(doc) {}
 
-    TemplateImage& image() override { return doc_.image; }
-    KeyTexts& keyText() override { return doc_.keyText; }
-    KeyFlags& keyBlank() override { return doc_.keyBlank; }
-    KeyFlags& keyDefined() override { return doc_.keyDefined; }
-    int slotKey(int slot) const override;
+    const std::string& keyText(int key) const override { return doc_.keyText()[key]; }
+    int slotKey(int slot) const override { return doc_.layout().slotKey()[slot]; }
     void applyModel() override { doc_.applyModel(); }
-    void encodeImage() override;
-    void decodeImage() override;
-    void readCompleted() override { doc_.resetBaseline(); }
+    const TemplateImage& encodedImage() override { return doc_.encodeKeyTexts(); }
+    void takeReadImage(const TemplateImage& image) override { doc_.takeImage(image); }
 
 private:
     CVornDoc& doc_;

@@ -229,7 +229,7 @@ bool CMREdit::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool runCardReaderProperties(CVornDoc& doc, UserMessages& messages, QWidget* parent) {
-    CMREdit dialog(CardReaderProperties::load(doc.image), messages, parent);
+    CMREdit dialog(CardReaderProperties::load(doc.image()), messages, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     applyCardReaderProperties(dialog.properties(), doc);

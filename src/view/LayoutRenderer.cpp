@@ -164,7 +164,7 @@ void LayoutRenderer::drawLegendAndStatus(Context& context, CVornDoc& doc,
     drawText(context, 490, 310, "Total space left (bytes):");
 
     context.textColor = blue;
-    drawText(context, 80, 310, oemToUnicode(doc.keyLabel[state.selectedSlot]));
+    drawText(context, 80, 310, oemToUnicode(doc.keyLabel()[state.selectedSlot]));
     const char* mode = !state.keyIsAscii[state.selectedKey] ? "ScanCode Mode"
                        : state.decimalDisplay               ? "ASCII Decimal Mode"
                                                             : "ASCII Mode";
@@ -173,7 +173,7 @@ void LayoutRenderer::drawLegendAndStatus(Context& context, CVornDoc& doc,
 }
 
 std::string LayoutRenderer::contentLine(const CVornDoc& doc, const EditingState& state) {
-    const std::string& text = doc.keyText[state.selectedKey];
+    const std::string& text = doc.keyText()[state.selectedKey];
     std::string source;
     int start = 0;
     if (!state.decimalDisplay) {
@@ -248,8 +248,8 @@ void LayoutRenderer::drawKeyCaps(Context& context, const CVornDoc& doc,
                 QPolygon({QPoint(x + w, y), QPoint(x + w, y + h), QPoint(x, y + h)}));
 
         const int key = layout.slotKey()[s];
-        context.textColor = doc.keyBlank[key] ? black : doc.keyDefined[key] ? blue : green;
-        drawText(context, x + 3, y + 2, oemToUnicode(doc.keyLabel[s]));
+        context.textColor = doc.keyBlank()[key] ? black : doc.keyDefined()[key] ? blue : green;
+        drawText(context, x + 3, y + 2, oemToUnicode(doc.keyLabel()[s]));
         context.textColor = black;
 
         if (composite && s == enterLowerSlot && highlighted) {

@@ -39,8 +39,8 @@ TEST_F(DefaultTextFiles, EveryModelsFileLoadsCleanly) {
 
         const KeyLabels defaults = defaultKeyLabels(model.id);
         for (int slot = 0; slot < model.keyCount; ++slot) {
-            const std::string& text = doc.keyText[doc.layout().slotKey()[slot]];
-            EXPECT_EQ(doc.keyLabel[slot], defaults[slot]) << model.id << " slot " << slot;
+            const std::string& text = doc.keyText()[doc.layout().slotKey()[slot]];
+            EXPECT_EQ(doc.keyLabel()[slot], defaults[slot]) << model.id << " slot " << slot;
             EXPECT_TRUE(isValidKeyText(text)) << model.id << " slot " << slot << ": " << text;
             const bool allProgrammable = !model.hasCardReader; // TR3050, TR4060, TR3570
             const bool expectEmpty = isProgrammable(defaults[slot]) || allProgrammable;
@@ -76,7 +76,7 @@ TEST_F(DefaultTextFiles, PcKeysSendTheirScanCodeWords) {
         CVornDoc doc(settings, messages, {folder.path("empty"), {VORN_SOURCE_DATA_DIR}}, c.model);
         doc.onNewDocument();
         ASSERT_TRUE(doc.loadDefault());
-        EXPECT_EQ(doc.keyText[doc.layout().slotKey()[c.slot]], c.text)
+        EXPECT_EQ(doc.keyText()[doc.layout().slotKey()[c.slot]], c.text)
             << c.model << " slot " << c.slot;
     }
 }

@@ -49,7 +49,7 @@ TEST_F(VornDocTest, StartsOnTheStoredModel) {
     EXPECT_EQ(doc->modelId(), 2018);
     EXPECT_EQ(doc->keyCount(), 176);
     EXPECT_FALSE(doc->hasCardReader());
-    EXPECT_EQ(doc->keyLabel[175], "V8");
+    EXPECT_EQ(doc->keyLabel()[175], "V8");
     EXPECT_EQ(doc->documentTitle(), "Template : TR4060");
 
     // An unknown id is kept but laid out as model 2013.
@@ -60,7 +60,7 @@ TEST_F(VornDocTest, StartsOnTheStoredModel) {
     EXPECT_TRUE(doc->hasCardReader());
     EXPECT_EQ(doc->modelName(), "VQ5040");
     EXPECT_EQ(doc->documentTitle(), "Template : VQ5040");
-    EXPECT_EQ(doc->keyLabel[123], "KeyLock");
+    EXPECT_EQ(doc->keyLabel()[123], "KeyLock");
 
     // A given model wins over the store, which it leaves alone.
     doc = makeDoc(2016);
@@ -70,25 +70,25 @@ TEST_F(VornDocTest, StartsOnTheStoredModel) {
 
 TEST_F(VornDocTest, ModelSwitchIsRememberedAndClearsTheTemplate) {
     auto doc = makeDoc();
-    doc->keyText[5] = "abc";
-    doc->keyBlank[5] = doc->keyDefined[5] = false;
-    doc->keyLabel[0] = "custom";
+    doc->setKeyText(5, "abc");
+    doc->setKeyFlags(5, false, false);
+    doc->setKeyLabel(0, "custom");
     doc->switchModel(2017);
     EXPECT_EQ(doc->modelId(), 2017);
     EXPECT_EQ(doc->keyCount(), 17);
     EXPECT_FALSE(doc->hasCardReader());
-    EXPECT_EQ(doc->keyLabel[0], "K01");
+    EXPECT_EQ(doc->keyLabel()[0], "K01");
     EXPECT_EQ(doc->documentTitle(), "Template : TR3050");
-    EXPECT_TRUE(doc->keyText[5].empty());
-    EXPECT_TRUE(doc->keyBlank[5] && doc->keyDefined[5]);
-    EXPECT_EQ(doc->image, newTemplateImage(2017));
+    EXPECT_TRUE(doc->keyText()[5].empty());
+    EXPECT_TRUE(doc->keyBlank()[5] && doc->keyDefined()[5]);
+    EXPECT_EQ(doc->image(), newTemplateImage(2017));
     EXPECT_FALSE(doc->isModified()); // an empty template for the new model
     EXPECT_EQ(makeDoc()->modelId(), 2017);
 
     // Switching to the current model still clears the keys.
-    doc->keyText[105] = "x";
+    doc->setKeyText(105, "x");
     doc->switchModel(2017);
-    EXPECT_TRUE(doc->keyText[105].empty());
+    EXPECT_TRUE(doc->keyText()[105].empty());
     EXPECT_TRUE(messages.messages.empty());
 }
 
@@ -96,13 +96,13 @@ TEST_F(VornDocTest, ModelSwitchIsRememberedAndClearsTheTemplate) {
 TEST_F(VornDocTest, NewTemplatePerModelGroup) {
     for (const int model : {2013, 2016, 2017, 2019}) {
         auto doc = makeDoc(model);
-        doc->keyText[3] = "x";
-        doc->keyBlank.fill(false);
-        doc->keyDefined.fill(false);
+        doc->setKeyText(3, "x");
+        for (int key = 0; key < keyNumberCount; ++key)
+            doc->setKeyFlags(key, false, false);
         ASSERT_TRUE(doc->onNewDocument());
         const bool cardReader = model <= 2016;
         for (std::size_t b = 1968; b < 2032; ++b)
-            EXPECT_EQ(doc->image[b], cardReader ? 0xFF : 0x00) << model << " byte " << b;
+            EXPECT_EQ(doc->image()[b], cardReader ? 0xFF : 0x00) << model << " byte " << b;
         const std::uint8_t trailer[] = {0x02,
                                         cardReader ? std::uint8_t{0xEA} : std::uint8_t{0xE0},
                                         cardReader ? std::uint8_t{0xD6} : std::uint8_t{0x9E},
@@ -110,10 +110,10 @@ TEST_F(VornDocTest, NewTemplatePerModelGroup) {
                                         0xAA,
                                         0xD6};
         for (std::size_t i = 0; i < 6; ++i)
-            EXPECT_EQ(doc->image[2042 + i], trailer[i]) << model << " byte " << 2042 + i;
+            EXPECT_EQ(doc->image()[2042 + i], trailer[i]) << model << " byte " << 2042 + i;
         for (int k = 0; k < keyNumberCount; ++k) {
-            EXPECT_TRUE(doc->keyText[k].empty());
-            EXPECT_TRUE(doc->keyBlank[k] && doc->keyDefined[k]);
+            EXPECT_TRUE(doc->keyText()[k].empty());
+            EXPECT_TRUE(doc->keyBlank()[k] && doc->keyDefined()[k]);
         }
         EXPECT_FALSE(doc->isModified());
     }
@@ -128,20 +128,20 @@ TEST_F(VornDocTest, LoadDecodesUnderTheCurrentModelAndKeepsCaptions) {
     TestFolder::write(folder.path("t.tpl"), imageBytes(image) + "ignored tail");
 
     auto doc = makeDoc(2013);
-    doc->keyLabel[0] = "mine";
-    doc->keyDefined[8] = false;
-    doc->keyText[8] = "typed";
+    doc->setKeyLabel(0, "mine");
+    doc->setKeyFlags(8, doc->keyBlank()[8], false);
+    doc->setKeyText(8, "typed");
     ASSERT_TRUE(doc->onOpenDocument(folder.path("t.tpl")));
     EXPECT_TRUE(messages.messages.empty());
     EXPECT_EQ(doc->modelId(), 2013);
-    EXPECT_EQ(doc->keyLabel[0], "mine");
-    EXPECT_EQ(doc->image, image);
-    EXPECT_EQ(doc->keyText[7], "ab");
-    EXPECT_EQ(doc->keyText[121], "[F1]"); // model 2013 pairs 160 into 121
-    EXPECT_FALSE(doc->keyBlank[7]);
-    EXPECT_TRUE(doc->keyDefined[7]);
-    EXPECT_TRUE(doc->keyBlank[8]);
-    EXPECT_FALSE(doc->keyDefined[8]); // an empty key keeps its defined flag
+    EXPECT_EQ(doc->keyLabel()[0], "mine");
+    EXPECT_EQ(doc->image(), image);
+    EXPECT_EQ(doc->keyText()[7], "ab");
+    EXPECT_EQ(doc->keyText()[121], "[F1]"); // model 2013 pairs 160 into 121
+    EXPECT_FALSE(doc->keyBlank()[7]);
+    EXPECT_TRUE(doc->keyDefined()[7]);
+    EXPECT_TRUE(doc->keyBlank()[8]);
+    EXPECT_FALSE(doc->keyDefined()[8]); // an empty key keeps its defined flag
     EXPECT_FALSE(doc->isModified());
 }
 
@@ -153,13 +153,13 @@ TEST_F(VornDocTest, LoadWarnsAboutADamagedImageAndShowsItAnyway) {
     auto doc = makeDoc();
     ASSERT_TRUE(doc->onOpenDocument(folder.path("bad.tpl")));
     EXPECT_EQ(messages.messages, std::vector<std::string>{std::string(corruptedImageMessage)});
-    EXPECT_EQ(doc->keyText[0], "q");
+    EXPECT_EQ(doc->keyText()[0], "q");
 }
 
 TEST_F(VornDocTest, AShortOrMissingFileChangesNothing) {
     auto doc = makeDoc();
-    doc->keyText[4] = "keep";
-    const TemplateImage before = doc->image;
+    doc->setKeyText(4, "keep");
+    const TemplateImage before = doc->image();
     TestFolder::write(folder.path("short.tpl"), std::string(2047, '\x01'));
     EXPECT_FALSE(doc->onOpenDocument(folder.path("short.tpl")));
     EXPECT_FALSE(doc->onOpenDocument(folder.path("missing.tpl")));
@@ -169,40 +169,40 @@ TEST_F(VornDocTest, AShortOrMissingFileChangesNothing) {
                                         "loaded.");
     EXPECT_EQ(messages.messages[1], "The template file: <" + folder.path("missing.tpl") +
                                         "> can't be read !! Error code = 2");
-    EXPECT_EQ(doc->image, before);
-    EXPECT_EQ(doc->keyText[4], "keep");
+    EXPECT_EQ(doc->image(), before);
+    EXPECT_EQ(doc->keyText()[4], "keep");
 }
 
 TEST_F(VornDocTest, SaveEncodesAndWritesTheImage) {
     auto doc = makeDoc(2014);
-    doc->keyText[10] = "[F2][Mute]";
-    doc->keyText[11] = "hello";
+    doc->setKeyText(10, "[F2][Mute]");
+    doc->setKeyText(11, "hello");
     ASSERT_EQ(doc->onSaveDocument(folder.path("s.tpl")), FileResult::done);
     EXPECT_FALSE(doc->isModified());
     const std::string bytes = TestFolder::read(folder.path("s.tpl"));
     ASSERT_EQ(bytes.size(), imageSize);
-    EXPECT_EQ(bytes, imageBytes(doc->image));
+    EXPECT_EQ(bytes, imageBytes(doc->image()));
     auto other = makeDoc(2014);
     ASSERT_TRUE(other->onOpenDocument(folder.path("s.tpl")));
-    EXPECT_EQ(other->keyText, doc->keyText);
+    EXPECT_EQ(other->keyText(), doc->keyText());
     EXPECT_EQ(folder.fileCount(), 2); // start/ and s.tpl: no temporary file left
 }
 
 TEST_F(VornDocTest, ARefusedSaveLeavesTheOldFileByteForByte) {
     TestFolder::write(folder.path("old.tpl"), "old contents");
     auto doc = makeDoc();
-    doc->keyText[3] = "ok";
-    doc->keyText[9] = "[NoSuchWord]";
-    const TemplateImage before = doc->image;
+    doc->setKeyText(3, "ok");
+    doc->setKeyText(9, "[NoSuchWord]");
+    const TemplateImage before = doc->image();
     EXPECT_EQ(doc->onSaveDocument(folder.path("old.tpl")), FileResult::refused);
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{"Wrong function word or scan code word!!"});
     EXPECT_EQ(TestFolder::read(folder.path("old.tpl")), "old contents");
-    EXPECT_EQ(doc->image, before);
+    EXPECT_EQ(doc->image(), before);
     EXPECT_TRUE(doc->isModified());
 
     // An unwritable place: the message names the path and the system's error number.
-    doc->keyText[9].clear();
+    doc->setKeyText(9, {});
     const std::string nowhere = folder.path("no/such/folder/x.tpl");
     EXPECT_EQ(doc->onSaveDocument(nowhere), FileResult::failed);
     EXPECT_EQ(messages.messages.back(),
@@ -214,8 +214,8 @@ TEST_F(VornDocTest, SaveAsksBeforeKeysAreCut) {
     TestFolder::write(folder.path("full.tpl"), "old contents");
     auto doc = makeDoc(2018);
     // 176 records of 1 + 11 bytes need 2112 bytes; the key area has 1968.
-    for (std::string& text : doc->keyText)
-        text = "abcdefghijk";
+    for (int key = 0; key < keyNumberCount; ++key)
+        doc->setKeyText(key, "abcdefghijk");
     EXPECT_EQ(doc->spaceLeft(), 1968 - 2112);
     messages.answer = false;
     EXPECT_EQ(doc->onSaveDocument(folder.path("full.tpl")), FileResult::refused);
@@ -235,9 +235,9 @@ TEST_F(VornDocTest, SaveAsksBeforeKeysAreCut) {
 
     // Exactly full is no question.
     messages.questions.clear();
-    for (std::string& text : doc->keyText)
-        text.clear();
-    doc->keyText[0] = std::string(1792, 'z');
+    for (int key = 0; key < keyNumberCount; ++key)
+        doc->setKeyText(key, {});
+    doc->setKeyText(0, std::string(1792, 'z'));
     EXPECT_EQ(doc->spaceLeft(), 0);
     EXPECT_EQ(doc->onSaveDocument(folder.path("full.tpl")), FileResult::done);
     EXPECT_TRUE(messages.questions.empty());
@@ -245,7 +245,7 @@ TEST_F(VornDocTest, SaveAsksBeforeKeysAreCut) {
 
 TEST_F(VornDocTest, SpaceLeftCountsModel2013sPairedKeyOnce) {
     auto doc = makeDoc(2013);
-    doc->keyText[160] = "abc";
+    doc->setKeyText(160, "abc");
     EXPECT_EQ(doc->spaceLeft(), 1968 - 176 - 6); // 160 and its copy in 121
 }
 
@@ -256,10 +256,10 @@ TEST_F(VornDocTest, TextFilesRoundTrip) {
         const auto& slotKey = doc->layout().slotKey();
         const std::string texts[] = {"a,b", "\\", "[F1][Delay9]", ",", "x\\,y\\\\", "", "\r"};
         for (int slot = 0; slot < doc->keyCount(); ++slot) {
-            doc->keyLabel[slot] = slot % 3 == 0   ? ","
-                                  : slot % 3 == 1 ? "\\"
-                                                  : "K,\\" + std::to_string(slot);
-            doc->keyText[slotKey[slot]] = std::to_string(slot) + texts[slot % std::size(texts)];
+            doc->setKeyLabel(slot, slot % 3 == 0   ? ","
+                                   : slot % 3 == 1 ? "\\"
+                                                   : "K,\\" + std::to_string(slot));
+            doc->setKeyText(slotKey[slot], std::to_string(slot) + texts[slot % std::size(texts)]);
         }
         const std::string file = folder.path(std::string(model.name) + ".txt");
         ASSERT_EQ(doc->exportTextData(file), FileResult::done);
@@ -270,8 +270,9 @@ TEST_F(VornDocTest, TextFilesRoundTrip) {
         ASSERT_TRUE(back->importTextData(file));
         EXPECT_EQ(back->documentTitle(), doc->documentTitle());
         for (int slot = 0; slot < doc->keyCount(); ++slot) {
-            EXPECT_EQ(back->keyLabel[slot], doc->keyLabel[slot]) << model.id << " slot " << slot;
-            EXPECT_EQ(back->keyText[slotKey[slot]], doc->keyText[slotKey[slot]])
+            EXPECT_EQ(back->keyLabel()[slot], doc->keyLabel()[slot])
+                << model.id << " slot " << slot;
+            EXPECT_EQ(back->keyText()[slotKey[slot]], doc->keyText()[slotKey[slot]])
                 << model.id << " slot " << slot;
         }
     }
@@ -280,8 +281,8 @@ TEST_F(VornDocTest, TextFilesRoundTrip) {
 
 TEST_F(VornDocTest, ExportWritesOneCrLfLinePerSlot) {
     auto doc = makeDoc(2017);
-    doc->keyText[105] = "a,b";     // slot 0
-    doc->keyText[116] = "[Enter]"; // slot 16
+    doc->setKeyText(105, "a,b");     // slot 0
+    doc->setKeyText(116, "[Enter]"); // slot 16
     ASSERT_EQ(doc->writeTextFile(folder.path("t.txt")), FileResult::done);
     std::string expected = "K01,a\\,b\r\n";
     for (int k = 2; k <= 16; ++k)
@@ -293,7 +294,7 @@ TEST_F(VornDocTest, ExportWritesOneCrLfLinePerSlot) {
 TEST_F(VornDocTest, ExportRefusesBytesATextFileCannotKeep) {
     TestFolder::write(folder.path("t.txt"), "old");
     auto doc = makeDoc(2017);
-    doc->keyText[106] = "line\nfeed"; // slot 1
+    doc->setKeyText(106, "line\nfeed"); // slot 1
     EXPECT_EQ(doc->exportTextData(folder.path("t.txt")), FileResult::refused);
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0],
@@ -302,7 +303,7 @@ TEST_F(VornDocTest, ExportRefusesBytesATextFileCannotKeep) {
     EXPECT_EQ(TestFolder::read(folder.path("t.txt")), "old");
     EXPECT_EQ(doc->documentTitle(), "Template : TR3050");
 
-    doc->keyText[106].clear();
+    doc->setKeyText(106, {});
     const std::string nowhere = folder.path("none/t.txt");
     EXPECT_EQ(doc->exportTextData(nowhere), FileResult::failed);
     EXPECT_EQ(messages.messages.back(),
@@ -311,40 +312,40 @@ TEST_F(VornDocTest, ExportRefusesBytesATextFileCannotKeep) {
 
 TEST_F(VornDocTest, ImportChangesOnlyCaptionsAndKeyTexts) {
     auto doc = makeDoc(2019);
-    doc->keyBlank[105] = false;
-    doc->keyDefined[105] = false;
+    doc->setKeyFlags(105, false, doc->keyDefined()[105]);
+    doc->setKeyFlags(105, doc->keyBlank()[105], false);
     doc->resetBaseline();
-    const TemplateImage image = doc->image;
+    const TemplateImage image = doc->image();
     TestFolder::write(folder.path("few.txt"), "A,B,C,D\r\nx\\y\r\nlast,not counted");
     ASSERT_TRUE(doc->readTextFile(folder.path("few.txt")));
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{"The number of rows in the text file is wrong\n"});
-    EXPECT_EQ(doc->keyLabel[0], "A");
-    EXPECT_EQ(doc->keyText[105], "B");
-    EXPECT_EQ(doc->keyLabel[1], "xy");
-    EXPECT_EQ(doc->keyText[106], "");
-    EXPECT_EQ(doc->keyLabel[2], "K03"); // rows not in the file leave their keys
-    EXPECT_FALSE(doc->keyBlank[105]);
-    EXPECT_FALSE(doc->keyDefined[105]);
+    EXPECT_EQ(doc->keyLabel()[0], "A");
+    EXPECT_EQ(doc->keyText()[105], "B");
+    EXPECT_EQ(doc->keyLabel()[1], "xy");
+    EXPECT_EQ(doc->keyText()[106], "");
+    EXPECT_EQ(doc->keyLabel()[2], "K03"); // rows not in the file leave their keys
+    EXPECT_FALSE(doc->keyBlank()[105]);
+    EXPECT_FALSE(doc->keyDefined()[105]);
     EXPECT_TRUE(doc->isModified()); // the key texts changed
-    EXPECT_EQ(doc->image, image);
+    EXPECT_EQ(doc->image(), image);
 }
 
 TEST_F(VornDocTest, ImportOfALargerModelsFileFillsTheFirstSlots) {
     auto big = makeDoc(2013);
-    big->keyText[big->layout().slotKey()[0]] = "first";
-    big->keyText[big->layout().slotKey()[21]] = "22nd";
+    big->setKeyText(big->layout().slotKey()[0], "first");
+    big->setKeyText(big->layout().slotKey()[21], "22nd");
     ASSERT_EQ(big->writeTextFile(folder.path("big.txt")), FileResult::done);
 
     auto small = makeDoc(2019);
     ASSERT_TRUE(small->readTextFile(folder.path("big.txt")));
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{"The number of rows in the text file is wrong\n"});
-    EXPECT_EQ(small->keyLabel[0], "`");
-    EXPECT_EQ(small->keyText[105], "first");
-    EXPECT_EQ(small->keyLabel[21], "Y");
-    EXPECT_EQ(small->keyText[100], "22nd");
-    EXPECT_EQ(small->keyLabel[22], ""); // nothing stored beyond the model's slots
+    EXPECT_EQ(small->keyLabel()[0], "`");
+    EXPECT_EQ(small->keyText()[105], "first");
+    EXPECT_EQ(small->keyLabel()[21], "Y");
+    EXPECT_EQ(small->keyText()[100], "22nd");
+    EXPECT_EQ(small->keyLabel()[22], ""); // nothing stored beyond the model's slots
 }
 
 TEST_F(VornDocTest, ImportOfAMissingFileChangesNothing) {
@@ -354,7 +355,7 @@ TEST_F(VornDocTest, ImportOfAMissingFileChangesNothing) {
     EXPECT_EQ(messages.messages, std::vector<std::string>{"The text file: <" + missing +
                                                           "> is NOT in the directory !! Error "
                                                           "code = 2"});
-    EXPECT_EQ(doc->keyLabel[0], "K01");
+    EXPECT_EQ(doc->keyLabel()[0], "K01");
     EXPECT_EQ(doc->documentTitle(), "Template : TR3050");
 }
 
@@ -373,18 +374,18 @@ TEST_F(VornDocTest, ImportReadsAtMostOneMebibyte) {
     };
     for (const auto& c : cases) {
         messages.messages.clear();
-        doc->keyLabel[0] = "before";
+        doc->setKeyLabel(0, "before");
         TestFolder::write(folder.path(c.name), c.bytes);
         EXPECT_EQ(doc->importTextData(folder.path(c.name)), c.taken) << c.name;
-        EXPECT_EQ(doc->keyLabel[0], c.taken ? "A" : "before") << c.name;
+        EXPECT_EQ(doc->keyLabel()[0], c.taken ? "A" : "before") << c.name;
     }
     messages.messages.clear();
-    doc->keyLabel[0] = "before";
+    doc->setKeyLabel(0, "before");
     EXPECT_FALSE(doc->importTextData("/dev/zero"));
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{"The text file: </dev/zero> is larger than 1048576 bytes "
                                        "(1 MiB) !!\nNothing is imported."});
-    EXPECT_EQ(doc->keyLabel[0], "before");
+    EXPECT_EQ(doc->keyLabel()[0], "before");
     EXPECT_EQ(doc->documentTitle(), "ended.txt : TR3050");
 }
 
@@ -395,17 +396,17 @@ TEST_F(VornDocTest, LoadDefaultPrefersTheStartDirectory) {
     TestFolder::write(data + "/TR3050.txt", "from data,1\r\n");
     auto doc = makeDoc(2017);
     ASSERT_TRUE(doc->loadDefault());
-    EXPECT_EQ(doc->keyLabel[0], "from data");
+    EXPECT_EQ(doc->keyLabel()[0], "from data");
     EXPECT_EQ(doc->documentTitle(), data + "/TR3050.txt : TR3050");
 
     TestFolder::write(start + "/TR3050.txt", "from start,2\r\n");
     doc->resetBaseline();
-    doc->keyDefined[105] = false;
+    doc->setKeyFlags(105, doc->keyBlank()[105], false);
     ASSERT_TRUE(doc->loadDefault());
-    EXPECT_EQ(doc->keyLabel[0], "from start");
-    EXPECT_EQ(doc->keyText[105], "2");
+    EXPECT_EQ(doc->keyLabel()[0], "from start");
+    EXPECT_EQ(doc->keyText()[105], "2");
     EXPECT_TRUE(doc->isModified());
-    EXPECT_FALSE(doc->keyDefined[105]);
+    EXPECT_FALSE(doc->keyDefined()[105]);
 }
 
 TEST_F(VornDocTest, LoadDefaultWithoutAnyCopyNamesTheStartDirectory) {
@@ -415,7 +416,7 @@ TEST_F(VornDocTest, LoadDefaultWithoutAnyCopyNamesTheStartDirectory) {
     EXPECT_EQ(messages.messages,
               std::vector<std::string>{"The text file: <" + start +
                                        "/VQ5040.txt> is NOT in the directory !! Error code = 2"});
-    EXPECT_EQ(doc->keyLabel[0], "`");
+    EXPECT_EQ(doc->keyLabel()[0], "`");
     EXPECT_EQ(doc->documentTitle(), "Template : VQ5040");
 }
 

@@ -27,7 +27,7 @@ TEST(EditorSession, StartLoadsTheFileUnderTheStoredModel) {
 
     ASSERT_TRUE(f.session->start(path, std::nullopt));
     EXPECT_EQ(f.session->doc().modelId(), 2016);
-    EXPECT_EQ(f.session->doc().keyText[5], "ab");
+    EXPECT_EQ(f.session->doc().keyText()[5], "ab");
     EXPECT_EQ(f.session->windowTitle(), "shop.tpl - Orvane  Programmable Keyboard");
     EXPECT_EQ(detections, 1);
 }
@@ -52,7 +52,7 @@ TEST(EditorSession, UnreadableOrShortFileKeepsTheOpenTemplateAndTitle) {
         f.messages.messages.clear();
         EXPECT_FALSE(f.session->loadDocument(bad));
         EXPECT_EQ(f.messages.messages.size(), 1u) << bad;
-        EXPECT_EQ(f.session->doc().keyText[5], "ab");
+        EXPECT_EQ(f.session->doc().keyText()[5], "ab");
         EXPECT_EQ(f.session->path(), good);
         EXPECT_EQ(f.session->documentTitle(), "good.tpl");
     }
@@ -83,7 +83,7 @@ TEST(EditorSession, SavePromptOnNewLoadAndClose) {
         const std::string path = templateFile(f, "shop.tpl");
         const std::string other = templateFile(f, "other.tpl");
         ASSERT_TRUE(f.session->start(path, std::nullopt));
-        f.session->doc().keyText[5] = "changed";
+        f.session->doc().setKeyText(5, "changed");
         f.messages.saveAnswer = c.answer;
         f.dialogs.loadPath = other;
 
@@ -99,9 +99,9 @@ TEST(EditorSession, SavePromptOnNewLoadAndClose) {
         EXPECT_EQ(done, c.carriedOut);
         CVornDoc reread(f.settings, f.messages);
         ASSERT_TRUE(reread.onOpenDocument(path));
-        EXPECT_EQ(reread.keyText[5], c.saved ? "changed" : "ab");
+        EXPECT_EQ(reread.keyText()[5], c.saved ? "changed" : "ab");
         if (!c.carriedOut) {
-            EXPECT_EQ(f.session->doc().keyText[5], "changed");
+            EXPECT_EQ(f.session->doc().keyText()[5], "changed");
         }
     }
 }
@@ -117,18 +117,18 @@ TEST(EditorSession, UnmodifiedTemplateIsReplacedWithoutAQuestion) {
 TEST(EditorSession, SaveWritesToItsFileAndSaveAsNamesANewOne) {
     SessionFixture f;
     ASSERT_TRUE(f.session->start(std::nullopt, std::nullopt));
-    f.session->doc().keyText[7] = "x";
+    f.session->doc().setKeyText(7, "x");
     f.dialogs.savePath = f.folder.path("new.tpl");
     ASSERT_TRUE(f.session->save()); // no file yet: asks for one
     EXPECT_EQ(f.session->documentTitle(), "new.tpl");
     EXPECT_FALSE(f.session->doc().isModified());
 
-    f.session->doc().keyText[7] = "y";
+    f.session->doc().setKeyText(7, "y");
     f.dialogs.savePath.reset(); // Save on a named template asks nothing
     ASSERT_TRUE(f.session->save());
     CVornDoc reread(f.settings, f.messages);
     ASSERT_TRUE(reread.onOpenDocument(f.folder.path("new.tpl")));
-    EXPECT_EQ(reread.keyText[7], "y");
+    EXPECT_EQ(reread.keyText()[7], "y");
     EXPECT_FALSE(f.session->saveAs()); // Cancel in the dialog
 }
 
@@ -141,14 +141,14 @@ TEST(EditorSession, DismissedModelQuestionChangesNothing) {
     EXPECT_FALSE(f.session->selectModel(2018));
     EXPECT_EQ(f.dialogs.modelQuestions, 1);
     EXPECT_EQ(f.session->doc().modelId(), 2013);
-    EXPECT_EQ(f.session->doc().keyText[5], "ab");
+    EXPECT_EQ(f.session->doc().keyText()[5], "ab");
     EXPECT_EQ(f.session->editing().selectedSlot, 3);
     EXPECT_EQ(f.settings.readInt("QenKeyboard", "Zemlat", 0), 0);
 
     f.dialogs.confirmModel = true;
     f.session->editing().keyIsAscii[9] = false;
     EXPECT_TRUE(f.session->selectModel(2013)); // the current model too clears the keys
-    EXPECT_EQ(f.session->doc().keyText[5], "");
+    EXPECT_EQ(f.session->doc().keyText()[5], "");
     EXPECT_EQ(f.session->editing().selectedSlot, 0);
     EXPECT_TRUE(f.session->editing().keyIsAscii[9]);
     EXPECT_EQ(f.session->windowTitle(), "Template : VQ5040 - Orvane  Programmable Keyboard");
@@ -186,7 +186,7 @@ TEST(EditorSession, AModelSwitchNeverOverwritesTheUsersFile) {
                           Case{SaveAnswer::no, true, true}}) {
         SCOPED_TRACE(static_cast<int>(c.answer) * 10 + c.confirm);
         ASSERT_TRUE(f.session->loadDocument(path));
-        f.session->doc().keyText[5] = "typed";
+        f.session->doc().setKeyText(5, "typed");
         f.messages.questions.clear();
         f.dialogs.modelQuestions = 0;
         f.messages.saveAnswer = c.answer;
@@ -195,7 +195,7 @@ TEST(EditorSession, AModelSwitchNeverOverwritesTheUsersFile) {
         EXPECT_EQ(f.messages.questions, std::vector<std::string>{"Save changes to shop.tpl?"});
         EXPECT_EQ(f.dialogs.modelQuestions, c.answer == SaveAnswer::cancel ? 0 : 1);
         EXPECT_EQ(f.session->doc().modelId(), c.switched ? 2017 : 2018);
-        EXPECT_EQ(f.session->doc().keyText[5], c.switched ? "" : "typed");
+        EXPECT_EQ(f.session->doc().keyText()[5], c.switched ? "" : "typed");
         EXPECT_EQ(f.session->path(), c.switched ? "" : path);
         EXPECT_EQ(TestFolder::read(path), before);
     }
@@ -209,11 +209,11 @@ TEST(EditorSession, TextExportAndImportTitleTheWindowAfterTheTextFile) {
     EXPECT_TRUE(f.dialogs.lastTextExporting);
     EXPECT_EQ(f.session->documentTitle(), "shop.txt : VQ5040");
 
-    f.session->doc().keyText[5].clear();
+    f.session->doc().setKeyText(5, {});
     f.session->editing().selectedSlot = 4;
     ASSERT_TRUE(f.session->importTextData());
     EXPECT_FALSE(f.dialogs.lastTextExporting);
-    EXPECT_EQ(f.session->doc().keyText[5], "ab");
+    EXPECT_EQ(f.session->doc().keyText()[5], "ab");
     EXPECT_EQ(f.session->editing().selectedSlot, 0);
 
     f.dialogs.textPath.reset();

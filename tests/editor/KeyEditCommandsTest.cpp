@@ -50,15 +50,15 @@ struct KeyEdit {
     // index when not given).
     void select(int key, const std::string& text, bool ascii, int index = 0, int column = -1) {
         state.selectedKey = key;
-        doc.keyText[key] = text;
-        doc.keyBlank[key] = doc.keyDefined[key] = true;
+        doc.setKeyText(key, text);
+        doc.setKeyFlags(key, true, true);
         state.keyIsAscii[key] = ascii;
         state.caretIndex = index;
         state.caretColumn = column < 0 ? index : column;
     }
-    const std::string& text() const { return doc.keyText[state.selectedKey]; }
+    const std::string& text() const { return doc.keyText()[state.selectedKey]; }
     bool keyChanged() const {
-        return !doc.keyBlank[state.selectedKey] && !doc.keyDefined[state.selectedKey];
+        return !doc.keyBlank()[state.selectedKey] && !doc.keyDefined()[state.selectedKey];
     }
 
     SettingsStore settings;
@@ -71,8 +71,8 @@ struct KeyEdit {
 
 // Fills `key` with plain characters until the template has exactly `space` bytes left.
 void leaveSpace(CVornDoc& doc, int key, int space) {
-    doc.keyText[key].clear();
-    doc.keyText[key].assign(static_cast<std::size_t>(doc.spaceLeft() - space), 'x');
+    doc.setKeyText(key, {});
+    doc.setKeyText(key, std::string(static_cast<std::size_t>(doc.spaceLeft() - space), 'x'));
     ASSERT_EQ(doc.spaceLeft(), space);
 }
 
@@ -195,7 +195,7 @@ TEST(KeyEditCommands, NoFreeSpaceInsertsNothingButMarksTheKey) {
     leaveSpace(edit.doc, 20, 0);
     edit.dialogs.code = 65;
     for (int id : {capsCode, levelSeparator, asciiCode}) {
-        edit.doc.keyBlank[7] = edit.doc.keyDefined[7] = true;
+        edit.doc.setKeyFlags(7, true, true);
         edit.doc.resetBaseline();
         EXPECT_EQ(edit.commands.run(id), EditRepaint::view);
         EXPECT_EQ(edit.text(), "ab") << id;
@@ -263,18 +263,18 @@ TEST(KeyEditCommands, ShiftLevelInDecimalDisplayKeepsBothCaretsTogether) {
 TEST(KeyEditCommands, ClearEmptiesTheKeyAndItsPartnerOnVq5040) {
     for (int model : {2013, 2018}) {
         KeyEdit edit(model);
-        edit.doc.keyText[121] = "x";
+        edit.doc.setKeyText(121, "x");
         edit.select(160, "x", false, 1);
         edit.doc.resetBaseline();
         edit.state.caretDisplayIndex = 3;
         EXPECT_EQ(edit.commands.run(clearKey), EditRepaint::keyTextLine);
         EXPECT_EQ(edit.text(), "");
-        EXPECT_EQ(edit.doc.keyText[121], model == 2013 ? "" : "x");
+        EXPECT_EQ(edit.doc.keyText()[121], model == 2013 ? "" : "x");
         EXPECT_EQ(edit.state.caretIndex + edit.state.caretColumn + edit.state.caretDisplayIndex, 0);
         EXPECT_TRUE(edit.doc.isModified());
         // Its colour and mode stay.
-        EXPECT_TRUE(edit.doc.keyBlank[160]);
-        EXPECT_TRUE(edit.doc.keyDefined[160]);
+        EXPECT_TRUE(edit.doc.keyBlank()[160]);
+        EXPECT_TRUE(edit.doc.keyDefined()[160]);
         EXPECT_FALSE(edit.state.keyIsAscii[160]);
     }
 }
@@ -305,11 +305,11 @@ TEST(KeyEditCommands, ModeSwitchesEmptyTheTextOfTheOtherMode) {
 // The encoder fills an empty key 160 from key 121, so emptying 160 empties 121 as well.
 TEST(KeyEditCommands, ModeSwitchOnVq5040Key160EmptiesItsPartner) {
     KeyEdit edit;
-    edit.doc.keyText[121] = "ab";
+    edit.doc.setKeyText(121, "ab");
     edit.select(160, "ab", true);
     edit.commands.run(scanMode);
-    EXPECT_EQ(edit.doc.keyText[160], "");
-    EXPECT_EQ(edit.doc.keyText[121], "");
+    EXPECT_EQ(edit.doc.keyText()[160], "");
+    EXPECT_EQ(edit.doc.keyText()[121], "");
 }
 
 TEST(KeyEditCommands, DisplayModeSwitchChecksTheAsciiText) {

@@ -86,7 +86,7 @@ public:
     }
     void select(int slot, const std::string& text, bool ascii) {
         clickSlot(slot);
-        doc.keyText[state.selectedKey] = text;
+        doc.setKeyText(state.selectedKey, text);
         state.keyIsAscii[state.selectedKey] = ascii;
     }
     // Steps: key names pressed in turn; "^Name" releases the key; "Name*N" presses it N times;
@@ -125,8 +125,8 @@ public:
 
 // Fills key `key` with plain characters until the template has exactly `space` bytes left.
 void leaveSpace(CVornDoc& doc, int key, int space) {
-    doc.keyText[key].clear();
-    doc.keyText[key].assign(static_cast<std::size_t>(doc.spaceLeft() - space), 'x');
+    doc.setKeyText(key, {});
+    doc.setKeyText(key, std::string(static_cast<std::size_t>(doc.spaceLeft() - space), 'x'));
     ASSERT_EQ(doc.spaceLeft(), space);
 }
 
@@ -171,7 +171,7 @@ TEST_P(Typing, Scenario) {
 
     const EditingState& st = editor.state;
     if (s.expectText) {
-        EXPECT_EQ(editor.doc.keyText[key], s.expectText);
+        EXPECT_EQ(editor.doc.keyText()[key], s.expectText);
     }
     for (const auto& [expected, actual] : {std::pair{s.expectIndex, st.caretIndex},
                                            {s.expectColumn, st.caretColumn},
@@ -374,20 +374,22 @@ INSTANTIATE_TEST_SUITE_P(
             .prepare = [](CVornDoc& doc) { leaveSpace(doc, 100, 0); },
             .expectText = "",
             .check =
-                [](const CVornDoc& doc) { EXPECT_FALSE(doc.keyDefined[13] || doc.keyBlank[13]); }},
+                [](const CVornDoc& doc) {
+                    EXPECT_FALSE(doc.keyDefined()[13] || doc.keyBlank()[13]);
+                }},
         Scenario{.name = "Key160BackspaceEmptiesKey121",
                  .steps = "End BS",
                  .text = "x",
                  .slot = 123,
                  .expectText = "",
-                 .check = [](const CVornDoc& doc) { EXPECT_EQ(doc.keyText[121], ""); }},
+                 .check = [](const CVornDoc& doc) { EXPECT_EQ(doc.keyText()[121], ""); }},
         Scenario{.name = "Key160EscBackspaceIsAWordNotADeletion",
                  .steps = "Esc BS",
                  .text = "x",
                  .slot = 123,
-                 .prepare = [](CVornDoc& doc) { doc.keyText[121] = "old"; },
+                 .prepare = [](CVornDoc& doc) { doc.setKeyText(121, "old"); },
                  .expectText = "[Backspace]x",
-                 .check = [](const CVornDoc& doc) { EXPECT_EQ(doc.keyText[121], "old"); }},
+                 .check = [](const CVornDoc& doc) { EXPECT_EQ(doc.keyText()[121], "old"); }},
         Scenario{.name = "UpWithoutShiftMovesTheSelection", .steps = "Up", .expectSlot = 77},
         Scenario{.name = "LeftWithoutShiftMovesOnlyTheCaret",
                  .steps = "Left",
@@ -480,7 +482,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(KeySelection, SelectingAKeyResetsTheCaretAndSetsItsMode) {
     Editor editor(2013);
-    editor.doc.keyText[editor.doc.layout().slotKey()[5]] = "[F1]";
+    editor.doc.setKeyText(editor.doc.layout().slotKey()[5], "[F1]");
     editor.state.caretIndex = editor.state.caretColumn = 3;
     editor.state.decimalDisplay = true;
     editor.clickSlot(0); // the selected key again keeps the decimal display
@@ -526,7 +528,7 @@ TEST(KeySelection, TypingWithoutSpaceBeepsAndSaysSo) {
     Editor editor(2013);
     leaveSpace(editor.doc, 100, 0);
     editor.run("a Esc F1 Left BS");
-    EXPECT_EQ(editor.doc.keyText[editor.state.selectedKey], "");
+    EXPECT_EQ(editor.doc.keyText()[editor.state.selectedKey], "");
     const std::string refusal = "beep: No space left in the template";
     EXPECT_EQ(editor.messages.statuses, (std::vector<std::string>{refusal, refusal}));
 }
@@ -538,7 +540,7 @@ TEST(KeySelection, AutoRepeatedCapsLockIsAnOrdinaryKey) {
     editor.selection.keyDown(caps);
     caps.repeat = true;
     editor.selection.keyDown(caps);
-    EXPECT_EQ(editor.doc.keyText[editor.state.selectedKey], "[\x14]");
+    EXPECT_EQ(editor.doc.keyText()[editor.state.selectedKey], "[\x14]");
 }
 
 TEST(KeySelection, UpdatesResetTheSelection) {
@@ -581,7 +583,7 @@ constexpr KeyOutcome selectionUp{.caretIndex = 0, .slot = 77};
 constexpr KeyOutcome selectionDown{.caretIndex = 0, .slot = 15};
 
 void expectOutcome(const Editor& editor, const KeyOutcome& expected) {
-    EXPECT_EQ(editor.doc.keyText[editor.doc.layout().slotKey()[0]], expected.text);
+    EXPECT_EQ(editor.doc.keyText()[editor.doc.layout().slotKey()[0]], expected.text);
     EXPECT_EQ(editor.state.caretIndex, expected.caretIndex);
     EXPECT_EQ(editor.state.selectedSlot, expected.slot);
     EXPECT_EQ(editor.state.shiftHeld, expected.shiftHeld);

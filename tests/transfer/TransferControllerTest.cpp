@@ -139,9 +139,10 @@ public:
         return runTicks();
     }
     void setDocumentTexts(const KeyTexts& texts) {
-        doc.keyText = texts;
-        for (int k = 0; k < keyNumberCount; ++k)
-            doc.keyBlank[k] = doc.keyDefined[k] = texts[k].empty();
+        for (int k = 0; k < keyNumberCount; ++k) {
+            doc.setKeyText(k, texts[k]);
+            doc.setKeyFlags(k, texts[k].empty(), texts[k].empty());
+        }
     }
 
     test::TestFolder folder;
@@ -181,9 +182,9 @@ TEST_P(BothPorts, WriteThenReadGivesTheEncodedImageBack) {
     EXPECT_EQ(reader.run(Direction::read), 64);
     EXPECT_EQ(reader.transfer.outcome(), TransferOutcome::completed);
     EXPECT_TRUE(reader.host.logged(usb ? "start 1 250" : "start 3 200"));
-    EXPECT_EQ(reader.doc.image, encoded(sampleTexts()));
-    EXPECT_EQ(reader.transfer.transferBuffer(), reader.doc.image);
-    EXPECT_EQ(reader.doc.keyText, sampleTexts());
+    EXPECT_EQ(reader.doc.image(), encoded(sampleTexts()));
+    EXPECT_EQ(reader.transfer.transferBuffer(), reader.doc.image());
+    EXPECT_EQ(reader.doc.keyText(), sampleTexts());
     EXPECT_EQ(reader.usb.isOpen(), false);
     EXPECT_EQ(reader.keyboard.openHandles(), 0u);
     EXPECT_TRUE(reader.host.messages.empty());
@@ -223,16 +224,16 @@ TEST(TransferPercent, TruncatedPercentOfThePackagesDone) {
 TEST(CompleteRead, FlagsFollowTheReadKeyTexts) {
     Rig rig(Port::usb);
     rig.keyboard.firmware().setMemory(encoded(sampleTexts()));
-    rig.doc.keyDefined.fill(false); // changed since loaded
-    rig.doc.keyBlank.fill(false);
-    rig.doc.keyText[3] = "old";
+    for (int k = 0; k < keyNumberCount; ++k)
+        rig.doc.setKeyFlags(k, false, false); // changed since loaded
+    rig.doc.setKeyText(3, "old");
     rig.run(Direction::read);
     for (int k = 0; k < keyNumberCount; ++k) {
         const bool blank = sampleTexts()[k].empty();
-        EXPECT_EQ(rig.doc.keyBlank[k], blank) << k;
-        EXPECT_EQ(rig.doc.keyDefined[k], !blank) << k; // a blank key keeps its flag
+        EXPECT_EQ(rig.doc.keyBlank()[k], blank) << k;
+        EXPECT_EQ(rig.doc.keyDefined()[k], !blank) << k; // a blank key keeps its flag
     }
-    EXPECT_EQ(rig.doc.keyText[3], "");
+    EXPECT_EQ(rig.doc.keyText()[3], "");
 }
 
 TEST(ViewStateReset, SelectionCaretAndModesAfterATransfer) {
@@ -387,8 +388,8 @@ TEST(AbortedRead, LeavesTheDocumentAsItWas) {
     for (const Port port : {Port::usb, Port::driver}) {
         Rig rig(port);
         rig.setDocumentTexts(sampleTexts());
-        rig.doc.image = encoded(sampleTexts());
-        rig.doc.keyDefined[12] = false; // changed since loaded
+        rig.doc.replaceImageBytes(encoded(sampleTexts()));
+        rig.doc.setKeyFlags(12, rig.doc.keyBlank()[12], false); // changed since loaded
         const CVornDoc before = rig.doc;
         TemplateImage other = encoded({});
         rig.keyboard.firmware().setMemory(other);
@@ -396,10 +397,10 @@ TEST(AbortedRead, LeavesTheDocumentAsItWas) {
         rig.run(Direction::read);
         EXPECT_EQ(rig.transfer.outcome(), TransferOutcome::aborted);
         EXPECT_EQ(rig.host.messages.size(), 1u);
-        EXPECT_EQ(rig.doc.image, before.image);
-        EXPECT_EQ(rig.doc.keyText, before.keyText);
-        EXPECT_EQ(rig.doc.keyBlank, before.keyBlank);
-        EXPECT_EQ(rig.doc.keyDefined, before.keyDefined);
+        EXPECT_EQ(rig.doc.image(), before.image());
+        EXPECT_EQ(rig.doc.keyText(), before.keyText());
+        EXPECT_EQ(rig.doc.keyBlank(), before.keyBlank());
+        EXPECT_EQ(rig.doc.keyDefined(), before.keyDefined());
         EXPECT_EQ(rig.editing.highlightedSlot, 0); // the view state is reset all the same
         EXPECT_TRUE(rig.transfer.readEnabled());
     }
@@ -525,7 +526,7 @@ TEST(StartChecks, InvalidSelectedKeySendsNothing) {
         });
         const TemplateImage memory = rig.memory();
         rig.setDocumentTexts(sampleTexts());
-        rig.doc.keyText[12] = "[F1"; // valid in neither mode
+        rig.doc.setKeyText(12, "[F1"); // valid in neither mode
         rig.editing.currentKey = 12;
         rig.command(Direction::write);
         EXPECT_EQ(rig.host.messages,
@@ -570,7 +571,7 @@ TEST_P(BothPorts, CancelledTransferEndsCleanly) {
         EXPECT_EQ(rig.keyboard.openHandles(), 0u);
         const bool driverWrite = GetParam() == Port::driver && direction == Direction::write;
         EXPECT_EQ(rig.driver.endWrites(), driverWrite ? 1 : 0);
-        EXPECT_EQ(rig.doc.keyText, sampleTexts());
+        EXPECT_EQ(rig.doc.keyText(), sampleTexts());
         EXPECT_TRUE(rig.host.messages.empty());
         rig.transfer.CancelTransfer(); // nothing running: nothing happens
         EXPECT_EQ(rig.driver.endWrites(), driverWrite ? 1 : 0);

@@ -312,11 +312,11 @@ TEST(MainFrame, KeyEditCommandsFollowTheSelectedKey) {
     EXPECT_FALSE(f.frame.action(commandIds::clearKey)->isEnabled());
     EXPECT_TRUE(f.frame.action(commandIds::shiftLevel)->isEnabled());
     f.frame.action(commandIds::capsCode)->trigger();
-    EXPECT_EQ(f.session->doc().keyText[key], "[Caps]");
+    EXPECT_EQ(f.session->doc().keyText()[key], "[Caps]");
     EXPECT_TRUE(f.frame.action(commandIds::clearKey)->isEnabled());
     EXPECT_FALSE(f.frame.action(commandIds::shiftLevel)->isEnabled());
     f.frame.action(commandIds::clearKey)->trigger();
-    EXPECT_EQ(f.session->doc().keyText[key], "");
+    EXPECT_EQ(f.session->doc().keyText()[key], "");
     EXPECT_FALSE(f.frame.action(commandIds::clearKey)->isEnabled());
 }
 

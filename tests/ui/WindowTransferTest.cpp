@@ -38,10 +38,10 @@ struct WindowFixture : SessionFixture {
         frame.action(command)->trigger();
         EXPECT_TRUE(frame.view()->transferActive());
         expectOnlyHarmlessCommands();
-        const KeyTexts before = session->doc().keyText;
+        const KeyTexts before = session->doc().keyText();
         QTest::keyClicks(frame.view(), "typed");
         QTest::mouseClick(frame.view(), Qt::LeftButton, {}, QPoint(100, 150)); // slot 1
-        EXPECT_EQ(session->doc().keyText, before);
+        EXPECT_EQ(session->doc().keyText(), before);
         EXPECT_EQ(session->editing().selectedSlot, 0);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.view()->transferActive(); }, 20000));
         frame.view()->removeEventFilter(&counter);
@@ -66,8 +66,8 @@ struct WindowFixture : SessionFixture {
 TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
     WindowFixture f;
     CVornDoc& doc = f.session->doc();
-    doc.keyText[0] = "hello[CR]";
-    doc.keyText[12] = "[F1][Enter]";
+    doc.setKeyText(0, "hello[CR]");
+    doc.setKeyText(12, "[F1][Enter]");
     f.dialogs.savePath = f.folder.path("shop.tpl");
     ASSERT_TRUE(f.session->save());
 
@@ -79,11 +79,11 @@ TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
     EXPECT_TRUE(f.frame.action(commandIds::readFromKb)->isEnabled());
 
     ASSERT_TRUE(f.session->newDocument());
-    EXPECT_EQ(doc.keyText[0], "");
+    EXPECT_EQ(doc.keyText()[0], "");
     f.runTransfer(commandIds::readFromKb);
-    EXPECT_EQ(doc.keyText[0], "hello[CR]");
-    EXPECT_EQ(doc.keyText[12], "[F1][Enter]");
-    EXPECT_TRUE(doc.keyDefined[12]);
+    EXPECT_EQ(doc.keyText()[0], "hello[CR]");
+    EXPECT_EQ(doc.keyText()[12], "[F1][Enter]");
+    EXPECT_TRUE(doc.keyDefined()[12]);
     EXPECT_TRUE(f.messages.messages.empty());
     EXPECT_EQ(f.messages.statuses.back(), "Template read from the keyboard");
     EXPECT_FALSE(doc.isModified()); // as the keyboard holds it
@@ -94,20 +94,20 @@ TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
 TEST(WindowTransfer, ReadingOverUnsavedWorkAsksFirst) {
     WindowFixture f;
     CVornDoc& doc = f.session->doc();
-    doc.keyText[3] = "unsaved";
+    doc.setKeyText(3, "unsaved");
     f.messages.saveAnswer = SaveAnswer::cancel;
     f.frame.action(commandIds::readFromKb)->trigger();
     EXPECT_EQ(f.messages.questions, std::vector<std::string>{"Save changes to Untitled?"});
     EXPECT_FALSE(f.frame.view()->transferActive());
-    EXPECT_EQ(doc.keyText[3], "unsaved");
+    EXPECT_EQ(doc.keyText()[3], "unsaved");
 
     f.messages.saveAnswer = SaveAnswer::yes;
     f.dialogs.savePath = f.folder.path("kept.tpl");
     f.runTransfer(commandIds::readFromKb);
-    EXPECT_EQ(doc.keyText[3], ""); // an empty keyboard
+    EXPECT_EQ(doc.keyText()[3], ""); // an empty keyboard
     CVornDoc saved(f.settings, f.messages);
     ASSERT_TRUE(saved.onOpenDocument(f.folder.path("kept.tpl")));
-    EXPECT_EQ(saved.keyText[3], "unsaved");
+    EXPECT_EQ(saved.keyText()[3], "unsaved");
 }
 
 TEST(WindowTransfer, ClosingDuringATransferStopsItWhenTheUserAgrees) {
@@ -132,7 +132,7 @@ TEST(WindowTransfer, ClosingDuringATransferStopsItWhenTheUserAgrees) {
 TEST(WindowTransfer, AStoppedWriteWarnsWhenTheWindowStaysOpen) {
     WindowFixture f;
     f.frame.view()->setTickInterval(20ms);
-    f.session->doc().keyText[0] = "unsaved";
+    f.session->doc().setKeyText(0, "unsaved");
     f.messages.answer = true;
     f.messages.saveAnswer = SaveAnswer::cancel;
     f.frame.action(commandIds::writeIntoKb)->trigger();

@@ -67,8 +67,9 @@ TEST(LayoutRenderer, CaptionColourFollowsTheKeysState) {
     const KeyLayout& layout = screen.doc.layout();
     const int blankSlot = 15, definedSlot = 29, modifiedSlot = 14; // "Tab", "CapsLk", "BS"
     for (const int slot : {definedSlot, modifiedSlot})
-        screen.doc.keyText[layout.slotKey()[slot]] = "x";
-    screen.doc.keyDefined[layout.slotKey()[modifiedSlot]] = false;
+        screen.doc.setKeyText(layout.slotKey()[slot], "x");
+    screen.doc.setKeyFlags(layout.slotKey()[modifiedSlot],
+                           screen.doc.keyBlank()[layout.slotKey()[modifiedSlot]], false);
     const QImage image = screen.render();
 
     const struct {
@@ -89,12 +90,12 @@ TEST(LayoutRenderer, CaptionColourFollowsTheKeysState) {
 TEST(LayoutRenderer, PaintingRefreshesTheBlankFlags) {
     Screen screen(2013);
     const int key = screen.doc.layout().slotKey()[2];
-    screen.doc.keyText[key] = "x";
-    screen.doc.keyBlank[key] = false;
-    screen.doc.keyDefined[key] = false;
-    screen.doc.keyText[key].clear();
+    screen.doc.setKeyText(key, "x");
+    screen.doc.setKeyFlags(key, false, screen.doc.keyDefined()[key]);
+    screen.doc.setKeyFlags(key, screen.doc.keyBlank()[key], false);
+    screen.doc.setKeyText(key, {});
     const QImage image = screen.render();
-    EXPECT_TRUE(screen.doc.keyBlank[key]);
+    EXPECT_TRUE(screen.doc.keyBlank()[key]);
     EXPECT_EQ(countColour(image, screen.slotRect(2).adjusted(3, 2, -2, -2), green), 0);
 }
 
@@ -136,11 +137,11 @@ TEST(LayoutRenderer, ControlBytesShowThePlaceholderGlyph) {
     Screen screen(2013);
     const int key = screen.state.selectedKey;
     const QRect firstCell(98, 331, viewGeometry::cellWidth, viewGeometry::lineHeight - 2);
-    screen.doc.keyText[key] = "\r";
+    screen.doc.setKeyText(key, "\r");
     const QImage carriageReturn = screen.render().copy(firstCell);
-    screen.doc.keyText[key] = "\x9d";
+    screen.doc.setKeyText(key, "\x9d");
     const QImage placeholder = screen.render().copy(firstCell);
-    screen.doc.keyText[key] = " ";
+    screen.doc.setKeyText(key, " ");
     const QImage blank = screen.render().copy(firstCell);
     EXPECT_EQ(carriageReturn, placeholder);
     EXPECT_NE(carriageReturn, blank);
@@ -151,7 +152,7 @@ TEST(LayoutRenderer, ContentLineShowsTheWindowBeforeTheCaret) {
     std::string text;
     for (int i = 0; i < 100; ++i)
         text += static_cast<char>('0' + i % 10);
-    screen.doc.keyText[screen.state.selectedKey] = text;
+    screen.doc.setKeyText(screen.state.selectedKey, text);
     screen.state.caretIndex = 100;
     screen.state.caretColumn = 85;
     EXPECT_EQ(LayoutRenderer::contentLine(screen.doc, screen.state), text.substr(15));
@@ -165,8 +166,8 @@ TEST(LayoutRenderer, ContentLineShowsTheWindowBeforeTheCaret) {
 // Free space below zero is printed with its sign: a minus is one flat bar.
 TEST(LayoutRenderer, NegativeFreeSpaceShowsItsSign) {
     Screen screen(2018);
-    for (std::string& text : screen.doc.keyText)
-        text = std::string(20, 'a');
+    for (int key = 0; key < keyNumberCount; ++key)
+        screen.doc.setKeyText(key, std::string(20, 'a'));
     ASSERT_LT(screen.doc.measureSpaceLeft(), 0);
     const QImage image = screen.render();
     int top = 1000, bottom = -1;
