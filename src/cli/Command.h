@@ -40,6 +40,11 @@ int usageError(Io& io, std::string_view command, const std::string& message);
 // Prints "vornctl: MESSAGE" and returns the file-error status.
 int fileError(Io& io, const std::string& message);
 
+// "-" and /dev/stdout, which export -o takes for standard output.
+inline bool meansStandardOutput(const std::string& target) {
+    return target == "-" || target == "/dev/stdout";
+}
+
 // Messages of the lower layers on `err`, as vornctl writes them.
 inline StreamMessages messagesOn(std::ostream& err) {
     return StreamMessages(err, "vornctl", StreamMessages::Form::asIs);

@@ -31,7 +31,7 @@ int runExport(const CommandLine& line, Io& io, int model) {
     if (!doc.onOpenDocument(line.positionals[0]))
         return exitUsage;
     const std::string target = *line.value("-o");
-    if (target != "-")
+    if (!meansStandardOutput(target))
         return exitStatus(doc.writeTextFile(target));
     const auto contents = doc.textFileContents();
     if (!contents)
@@ -91,7 +91,8 @@ std::vector<Command> documentCommands() {
          "Usage: vornctl export FILE -o TXT [--model ID]\n"
          "Loads FILE as the editor's Load does and writes the text form: one line per key cap\n"
          "of the model, caption, comma, key text, CR LF; a backslash or comma inside a field is\n"
-         "written with a backslash in front. '-o -' writes to standard output.\n",
+         "written with a backslash in front. '-o -' or '-o /dev/stdout' writes to standard\n"
+         "output.\n",
          {"-o", "--model"},
          {},
          1,

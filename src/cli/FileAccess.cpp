@@ -2,22 +2,12 @@
 
 #include "document/Files.h"
 
-#include <cstring>
-
 namespace vorn::cli {
-
-namespace {
-
-std::string systemError(const std::string& path, int code) {
-    return path + ": " + std::strerror(code);
-}
-
-} // namespace
 
 bool readTemplateFile(const std::string& path, TemplateImage& image, std::string& error) {
     const TemplateFileRead read = vorn::readTemplateFile(path, image);
     if (read.error) {
-        error = systemError(path, read.error);
+        error = fileErrorMessage(path, read.error);
         return false;
     }
     if (!read.whole()) {
@@ -30,7 +20,7 @@ bool readTemplateFile(const std::string& path, TemplateImage& image, std::string
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string& error) {
     if (const int code = vorn::writeFileAtomically(path, bytes)) {
-        error = systemError(path, code);
+        error = fileErrorMessage(path, code);
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "cli/Vornctl.h"
 
 #include "cli/Command.h"
+#include "document/Files.h"
 
 #include <algorithm>
 #include <ostream>
@@ -81,6 +82,12 @@ int runVornctl(const std::vector<std::string>& args, std::istream& in, std::ostr
     for (const std::string& option : command->requiredOptions)
         if (!line->value(option))
             return usageError(io, command->name, "missing option " + option);
+    // A file written is a regular file: a device, FIFO or folder there is never replaced.
+    // (Standard output is written where a command says so; read --all writes into the folder
+    // -o names.)
+    if (const auto target = line->value("-o"); target && !meansStandardOutput(*target) &&
+                                               !line->has("--all") && !isRegularOrMissing(*target))
+        return fileError(io, *target + " is not a regular file");
     return command->run(*line, io);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -41,23 +42,43 @@ mode_t targetMode(const std::string& path) {
 
 } // namespace
 
+std::string fileErrorText(int error) {
+    return error == notRegularFile ? "not a regular file" : std::strerror(error);
+}
+
+std::string fileErrorMessage(const std::string& path, int error) {
+    if (error == notRegularFile)
+        return path + " is not a regular file";
+    return path + ": " + fileErrorText(error);
+}
+
 int readFileChunks(const std::string& path, const std::function<bool(std::string_view)>& chunk) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a FIFO is refused instead of waited on; a regular file reads as
+    // ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return errno;
+    struct stat status {};
+    const int error = ::fstat(fd, &status) != 0  ? errno
+                      : !S_ISREG(status.st_mode) ? notRegularFile
+                                                 : 0;
+    if (error) {
+        ::close(fd);
+        return error;
+    }
     std::array<char, 65536> buffer;
-    int error = 0;
+    int readError = 0;
     for (;;) {
         const ssize_t n = ::read(fd, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            error = errno;
+            readError = errno;
         if (n <= 0 || !chunk({buffer.data(), static_cast<std::size_t>(n)}))
             break;
     }
     ::close(fd);
-    return error;
+    return readError;
 }
 
 int readFileStart(const std::string& path, std::size_t maxBytes, std::string& bytes) {
@@ -85,8 +106,12 @@ int writeFileAtomically(const std::string& path, std::string_view bytes) {
     std::filesystem::path target = std::filesystem::weakly_canonical(path, ec);
     if (ec)
         target = path;
+    struct stat existing {};
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode))
+        return notRegularFile;
     // A file the user may not write is not replaced either (the rename alone would allow it).
-    if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0)
+    if (exists && ::access(target.c_str(), W_OK) != 0)
         return errno;
     std::filesystem::path folder = target.parent_path();
     if (folder.empty())
@@ -99,8 +124,11 @@ int writeFileAtomically(const std::string& path, std::string_view bytes) {
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         return errno;
-    bool ok =
-        ::fchmod(fd, targetMode(target.string())) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    // Root replaces a file of another user's without taking it over.
+    const bool keepOwner = exists && ::geteuid() == 0;
+    bool ok = ::fchmod(fd, targetMode(target.string())) == 0 &&
+              (!keepOwner || ::fchown(fd, existing.st_uid, existing.st_gid) == 0) &&
+              writeAll(fd, bytes) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -113,6 +141,11 @@ int writeFileAtomically(const std::string& path, std::string_view bytes) {
     if (!ok)
         ::unlink(temporary.c_str());
     return error;
+}
+
+bool isRegularOrMissing(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode);
 }
 
 std::string currentDirectory() {

@@ -9,7 +9,15 @@
 
 namespace vorn {
 
-// File access that reports the system's error number (errno), 0 meaning success.
+// File access that reports the system's error number (errno), 0 meaning success, or
+// notRegularFile. Only regular files (or links to them) are read or replaced: a device, FIFO,
+// socket or folder is refused at once, never opened for a blocking read, never replaced.
+inline constexpr int notRegularFile = -1;
+
+// The error in words: the system's text ("No such file or directory"), or "not a regular file".
+std::string fileErrorText(int error);
+// "PATH: the error in words", or "PATH is not a regular file".
+std::string fileErrorMessage(const std::string& path, int error);
 
 // Hands the file's bytes to `chunk` in order until the end or until `chunk` returns false.
 int readFileChunks(const std::string& path, const std::function<bool(std::string_view)>& chunk);
@@ -33,9 +41,13 @@ TemplateFileRead readTemplateFile(const std::string& path, TemplateImage& image)
 
 // Replaces `path` with `bytes` through a temporary file in the same folder and a rename, so a
 // failure leaves the old file as it was and no half-written file behind. A replaced file keeps
-// its permission bits; a link keeps pointing at the file, which is replaced; a file the user
-// may not write is refused (EACCES) as a plain write would be.
+// its permission bits (and, for root, its owner and group); a link keeps pointing at the file,
+// which is replaced; a file the user may not write is refused (EACCES) as a plain write would
+// be; a path that is not a regular file is refused (notRegularFile).
 int writeFileAtomically(const std::string& path, std::string_view bytes);
+
+// False for a path that is there and is no regular file (a link counts as what it points at).
+bool isRegularOrMissing(const std::string& path);
 
 // The process's working directory.
 std::string currentDirectory();

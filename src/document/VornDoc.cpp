@@ -17,8 +17,11 @@ namespace {
 
 constexpr std::string_view wrongRowCountMessage = "The number of rows in the text file is wrong\n";
 
+// A device, FIFO or folder has no error number to quote: the message says what it is.
 std::string fileMessage(std::string_view kind, const std::string& path, std::string_view what,
                         int error) {
+    if (error == notRegularFile)
+        return std::string(kind) + ": <" + path + "> is not a regular file !!";
     return std::string(kind) + ": <" + path + "> " + std::string(what) +
            " !! Error code = " + std::to_string(error);
 }

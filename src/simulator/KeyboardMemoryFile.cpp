@@ -7,14 +7,6 @@
 
 namespace vorn {
 
-namespace {
-
-std::string systemError(const std::string& path, int code) {
-    return path + ": " + std::strerror(code);
-}
-
-} // namespace
-
 KeyboardMemoryFile::LoadResult KeyboardMemoryFile::load(const std::string& path,
                                                         TemplateImage& memory, std::string& error) {
     TemplateImage bytes{};
@@ -22,7 +14,7 @@ KeyboardMemoryFile::LoadResult KeyboardMemoryFile::load(const std::string& path,
     if (read.error == ENOENT)
         return LoadResult::missing;
     if (read.error) {
-        error = systemError(path, read.error);
+        error = fileErrorMessage(path, read.error);
         return LoadResult::failed;
     }
     if (!read.whole() || read.longer) {
@@ -38,7 +30,7 @@ bool KeyboardMemoryFile::save(const std::string& path, const TemplateImage& memo
                               std::string& error) {
     const std::string_view bytes(reinterpret_cast<const char*>(memory.data()), memory.size());
     if (const int code = writeFileAtomically(path, bytes)) {
-        error = systemError(path, code);
+        error = fileErrorMessage(path, code);
         return false;
     }
     return true;

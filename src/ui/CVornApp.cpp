@@ -1,5 +1,6 @@
 #include "ui/CVornApp.h"
 
+#include "document/Files.h"
 #include "document/SettingsStore.h"
 #include "document/StreamMessages.h"
 #include "editor/EditorOptions.h"
@@ -10,6 +11,7 @@
 #include "ui/MessageBoxMessages.h"
 #include "ui/WindowDialogs.h"
 
+#include <QBuffer>
 #include <QTimer>
 #include <cstdlib>
 #include <iostream>
@@ -95,8 +97,13 @@ int CVornApp::run(const EditorOptions& options) {
     session.start(options.file, options.modelId);
 
     if (screenshot) {
-        const QString path = QString::fromLocal8Bit(*options.screenshot);
-        if (!view.renderScreen(LayoutRenderer::screenSize).save(path, "PNG")) {
+        // Replaced as a whole: on a full disk the old picture stays and no fragment is left.
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!view.renderScreen(LayoutRenderer::screenSize).save(&buffer, "PNG") ||
+            writeFileAtomically(*options.screenshot,
+                                std::string_view(png.constData(), png.size()))) {
             std::cerr << "vorn: the screenshot <" << *options.screenshot << "> can't be written\n";
             return exitUsage;
         }

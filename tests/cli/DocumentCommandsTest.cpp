@@ -100,10 +100,11 @@ TEST_F(DocumentCommands, UnreadableInputsAreFileErrors) {
     EXPECT_EQ(r.status, 2);
     EXPECT_FALSE(std::filesystem::exists(path("o.tpl")));
 
-    r = run({"import", "/dev/zero", "-o", path("o.tpl")});
+    write(path("big.txt"), std::string(1024 * 1024 + 1, 'x'));
+    r = run({"import", path("big.txt"), "-o", path("o.tpl")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "The text file: </dev/zero> is larger than 1048576 bytes (1 MiB) !!\n"
-                     "Nothing is imported.\n");
+    EXPECT_EQ(r.err, "The text file: <" + path("big.txt") +
+                         "> is larger than 1048576 bytes (1 MiB) !!\nNothing is imported.\n");
     EXPECT_FALSE(std::filesystem::exists(path("o.tpl")));
 }
 

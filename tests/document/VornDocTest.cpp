@@ -7,8 +7,10 @@
 #include "support/RecordedMessages.h"
 #include "support/TestFolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace vorn {
 namespace {
@@ -381,12 +383,34 @@ TEST_F(VornDocTest, ImportReadsAtMostOneMebibyte) {
     }
     messages.messages.clear();
     doc->setKeyLabel(0, "before");
+    // An endless device is no text file: refused at once, before any byte is read.
     EXPECT_FALSE(doc->importTextData("/dev/zero"));
     EXPECT_EQ(messages.messages,
-              std::vector<std::string>{"The text file: </dev/zero> is larger than 1048576 bytes "
-                                       "(1 MiB) !!\nNothing is imported."});
+              std::vector<std::string>{"The text file: </dev/zero> is not a regular file !!"});
     EXPECT_EQ(doc->keyLabel()[0], "before");
     EXPECT_EQ(doc->documentTitle(), "ended.txt : TR3050");
+}
+
+// A FIFO, a folder: refused at once by Load and Save, never waited on or replaced.
+TEST_F(VornDocTest, PathsThatAreNoRegularFileAreRefused) {
+    const std::string fifo = folder.path("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::filesystem::create_directory(folder.path("folder"));
+    auto doc = makeDoc();
+    doc->setKeyText(3, "kept");
+    for (const std::string& odd : {fifo, folder.path("folder")}) {
+        messages.messages.clear();
+        EXPECT_FALSE(doc->onOpenDocument(odd));
+        EXPECT_EQ(doc->onSaveDocument(odd), FileResult::failed);
+        EXPECT_EQ(messages.messages,
+                  (std::vector<std::string>{
+                      "The template file: <" + odd + "> is not a regular file !!",
+                      "The template file: <" + odd + "> is not a regular file !!"}));
+        EXPECT_EQ(doc->keyText()[3], "kept");
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(fifo.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
 TEST_F(VornDocTest, LoadDefaultPrefersTheStartDirectory) {

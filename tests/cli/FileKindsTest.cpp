@@ -1,0 +1,84 @@
+// Paths that are no regular file: a FIFO, a folder and, as root, a device node made in the
+// test's own folder. vornctl refuses them at once (a FIFO is never waited on) and leaves them
+// as they are.
+#include "CliTest.h"
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace vorn::cli {
+namespace {
+
+using test::Result;
+
+class FileKinds : public test::CliTest {
+protected:
+    // The FIFO, the folder and, as root, a character device like /dev/null.
+    std::vector<std::string> oddPaths() {
+        std::vector<std::string> paths{path("fifo"), path("folder")};
+        EXPECT_EQ(::mkfifo(paths[0].c_str(), 0644), 0);
+        std::filesystem::create_directory(paths[1]);
+        if (::geteuid() == 0) {
+            paths.push_back(path("null"));
+            EXPECT_EQ(::mknod(paths.back().c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        }
+        return paths;
+    }
+    static mode_t typeOf(const std::string& file) {
+        struct stat status {};
+        return ::lstat(file.c_str(), &status) == 0 ? status.st_mode & S_IFMT : 0;
+    }
+};
+
+TEST_F(FileKinds, OutputsThatAreNoRegularFileAreRefusedAndLeftAlone) {
+    ASSERT_EQ(run({"new", "-o", path("n.tpl")}).status, 0);
+    ASSERT_EQ(run({"export", path("n.tpl"), "-o", path("n.txt")}).status, 0);
+    for (const std::string& odd : oddPaths()) {
+        const mode_t type = typeOf(odd);
+        for (const std::vector<std::string>& args : {std::vector<std::string>{"new", "-o", odd},
+                                                     {"export", path("n.tpl"), "-o", odd},
+                                                     {"import", path("n.txt"), "-o", odd},
+                                                     {"build", "-o", odd}}) {
+            const Result r = run(args, "0\tx\n");
+            EXPECT_EQ(r.status, 2) << args[0] << ' ' << odd;
+            EXPECT_EQ(r.err, "vornctl: " + odd + " is not a regular file\n") << args[0];
+            EXPECT_EQ(typeOf(odd), type) << args[0] << ' ' << odd;
+        }
+    }
+}
+
+TEST_F(FileKinds, InputsThatAreNoRegularFileAreRefusedAtOnce) {
+    ASSERT_EQ(run({"new", "-o", path("n.tpl")}).status, 0);
+    for (const std::string& odd : oddPaths()) {
+        const std::string refused = "vornctl: " + odd + " is not a regular file\n";
+        for (const std::vector<std::string>& args :
+             {std::vector<std::string>{"check", odd},
+              {"dump", odd},
+              {"diff", path("n.tpl"), odd},
+              {"import", path("n.txt"), "--base", odd, "-o", path("o.tpl")},
+              {"write", odd, "--simulate", path("kb.mem")},
+              {"write", path("n.tpl"), "--simulate", odd}}) {
+            const Result r = run(args);
+            EXPECT_EQ(r.status, 2) << args[0] << ' ' << odd;
+            EXPECT_NE(r.err.find(odd), std::string::npos) << r.err;
+            EXPECT_NE(r.err.find("is not a regular file"), std::string::npos) << r.err;
+        }
+        const Result r = run({"import", odd, "-o", path("o.tpl")});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "The text file: <" + odd + "> is not a regular file !!\n");
+        EXPECT_FALSE(std::filesystem::exists(path("o.tpl")));
+    }
+}
+
+TEST_F(FileKinds, ExportTakesDevStdoutForStandardOutput) {
+    ASSERT_EQ(run({"new", "-o", path("n.tpl"), "--model", "2017"}).status, 0);
+    const Result r = run({"export", path("n.tpl"), "-o", "/dev/stdout", "--model", "2017"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, run({"export", path("n.tpl"), "-o", "-", "--model", "2017"}).out);
+    EXPECT_EQ(lines(r.out).size(), 17u);
+}
+
+} // namespace
+} // namespace vorn::cli
