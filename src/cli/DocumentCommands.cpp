@@ -50,8 +50,17 @@ int runImport(const CommandLine& line, Io& io, int model) {
     } else {
         doc.onNewDocument();
     }
-    if (!doc.readTextFile(line.positionals[0]))
-        return exitUsage;
+    switch (doc.readTextRows(line.positionals[0])) {
+    case CVornDoc::TextFileRead::failed: return exitUsage;
+    case CVornDoc::TextFileRead::wrongRowCount:
+        // A script must notice: a short file would replace the missing keys with nothing.
+        if (!line.has("--force")) {
+            io.err << "vornctl: nothing was written; --force saves the rows read\n";
+            return exitRefused;
+        }
+        break;
+    case CVornDoc::TextFileRead::complete: break;
+    }
     const FileResult result = doc.onSaveDocument(*line.value("-o"));
     if (const auto key = firstInvalidKeyText(doc.keyText()); key && result == FileResult::refused)
         io.err << "key " << *key << '\n';
@@ -100,14 +109,17 @@ std::vector<Command> documentCommands() {
          withModel(runExport, "export")},
         {"import",
          "build a template from a text file",
-         "Usage: vornctl import TXT -o OUT [--model ID] [--base FILE]\n"
+         "Usage: vornctl import TXT -o OUT [--model ID] [--base FILE] [--force]\n"
          "Starts from FILE (or a new template of the model), reads the captions and key texts\n"
          "of TXT, then saves OUT as the editor's Save does: all key texts are checked, and\n"
          "when they need more room than the template has the save is refused. OUT is replaced\n"
-         "atomically. Exit status 1 when the save is refused. At most 1 MiB of TXT is read:\n"
-         "a larger file is refused (exit status 2) and OUT is not written.\n",
+         "atomically. Exit status 1 when the save is refused, or when TXT has not one row per\n"
+         "key cap of the model (\"The number of rows in the text file is wrong\"): OUT is then\n"
+         "not written, unless --force saves the rows read as the editor keeps them. At most\n"
+         "1 MiB of TXT is read: a larger file is refused (exit status 2) and OUT is not\n"
+         "written.\n",
          {"-o", "--model", "--base"},
-         {},
+         {"--force"},
          1,
          {"-o"},
          withModel(runImport, "import")},

@@ -217,7 +217,7 @@ int CVornDoc::measureSpaceLeft() {
     return spaceLeft();
 }
 
-bool CVornDoc::readTextFile(const std::string& path) {
+CVornDoc::TextFileRead CVornDoc::readTextRows(const std::string& path) {
     TextFileParser parser(keyCount());
     std::size_t taken = 0;
     bool tooLarge = false;
@@ -232,22 +232,23 @@ bool CVornDoc::readTextFile(const std::string& path) {
     });
     if (error) {
         messages_.showMessage(fileMessage("The text file", path, "is NOT in the directory", error));
-        return false;
+        return TextFileRead::failed;
     }
     if (tooLarge) {
         messages_.showMessage("The text file: <" + path + "> is larger than " +
                               std::to_string(textFileSizeLimit) +
                               " bytes (1 MiB) !!\nNothing is imported.");
-        return false;
+        return TextFileRead::failed;
     }
     const auto& rows = parser.rows();
     for (std::size_t slot = 0; slot < rows.size(); ++slot) {
         keyLabel_[slot] = rows[slot].caption;
         keyText_[layout_.slotKey()[slot]] = rows[slot].keyText;
     }
-    if (parser.rowCount() != keyCount())
-        messages_.showMessage(wrongRowCountMessage);
-    return true;
+    if (parser.rowCount() == keyCount())
+        return TextFileRead::complete;
+    messages_.showMessage(wrongRowCountMessage);
+    return TextFileRead::wrongRowCount;
 }
 
 std::optional<std::string> CVornDoc::textFileContents() {

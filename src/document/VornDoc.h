@@ -119,7 +119,13 @@ public:
     int measureSpaceLeft();
 
     // Fills captions and key texts from a text file; false when it could not be read.
-    bool readTextFile(const std::string& path);
+    bool readTextFile(const std::string& path) {
+        return readTextRows(path) != TextFileRead::failed;
+    }
+    // The same, telling a file read whole from one whose row count is not the model's key
+    // count (its rows are taken all the same, after the message).
+    enum class TextFileRead { complete, wrongRowCount, failed };
+    TextFileRead readTextRows(const std::string& path);
     // Writes captions and key texts as a text file.
     FileResult writeTextFile(const std::string& path);
     // The text file's bytes; nothing (after a message) when a field holds a byte a text file

@@ -4,6 +4,7 @@
 #include "document/SettingsStore.h"
 #include "image/TemplateImage.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -70,7 +71,8 @@ TEST_F(DocumentCommands, ExportThenImportGivesTheSameTemplate) {
 TEST_F(DocumentCommands, ImportRefusesInvalidOrOverfullTemplates) {
     write(path("out.tpl"), "old contents");
     write(path("bad.txt"), "K01,ok\r\nK02,[Nope]\r\n");
-    Result r = run({"import", path("bad.txt"), "-o", path("out.tpl"), "--model", "2017"});
+    Result r =
+        run({"import", path("bad.txt"), "-o", path("out.tpl"), "--model", "2017", "--force"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "The number of rows in the text file is wrong\n"
                      "Wrong function word or scan code word!!\nkey 106\n");
@@ -85,6 +87,48 @@ TEST_F(DocumentCommands, ImportRefusesInvalidOrOverfullTemplates) {
     EXPECT_NE(r.err.find("need 144 bytes more"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("vornctl: answered No\n"), std::string::npos);
     EXPECT_EQ(read(path("out.tpl")), "old contents");
+}
+
+// A text file without one row per key cap would leave keys empty: exit 1 and OUT untouched,
+// unless --force takes the rows read, as the editor does.
+TEST_F(DocumentCommands, ImportOfTheWrongNumberOfRowsIsRefused) {
+    std::string rows; // TR3050: 17 key caps
+    for (int slot = 0; slot < 17; ++slot)
+        rows += "K" + std::to_string(slot) + ",t" + std::to_string(slot) + "\r\n";
+    std::string crOnly = rows;
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"empty", ""},
+        {"short", rows.substr(0, rows.size() / 2)},
+        {"long", rows + "extra,row\r\n"},
+        {"cr-only", crOnly},
+        {"no-final-line-end", rows.substr(0, rows.size() - 2)},
+        {"ff-before-the-last-row", rows.substr(0, 20) + "\xFF" + rows.substr(20)},
+    };
+    ASSERT_EQ(run({"new", "-o", path("base.tpl"), "--model", "2017"}).status, 0);
+    for (const auto& c : cases) {
+        write(path("in.txt"), c.bytes);
+        write(path("out.tpl"), "old contents");
+        const std::vector<std::string> args{"import",        path("in.txt"), "-o",
+                                            path("out.tpl"), "--model",      "2017"};
+        Result r = run(args);
+        EXPECT_EQ(r.status, 1) << c.name;
+        EXPECT_EQ(r.err, "The number of rows in the text file is wrong\n"
+                         "vornctl: nothing was written; --force saves the rows read\n")
+            << c.name;
+        EXPECT_EQ(read(path("out.tpl")), "old contents") << c.name;
+
+        std::vector<std::string> forced = args;
+        forced.push_back("--force");
+        r = run(forced);
+        EXPECT_EQ(r.status, 0) << c.name;
+        EXPECT_EQ(read(path("out.tpl")).size(), 2048u) << c.name;
+    }
+    write(path("in.txt"), rows);
+    EXPECT_EQ(run({"import", path("in.txt"), "-o", path("out.tpl"), "--model", "2017"}).status, 0);
 }
 
 TEST_F(DocumentCommands, UnreadableInputsAreFileErrors) {
