@@ -16,7 +16,10 @@ public:
 
     bool literal(char) { return true; }
     bool open(bool) { return true; }
+    // A 0x00 would end the key's record: it cannot be stored.
     bool plain(char c) {
+        if (c == '\0')
+            return false;
         if (decimal_) {
             *decimal_ += '[';
             *decimal_ += std::to_string(static_cast<unsigned char>(c));
@@ -60,11 +63,16 @@ public:
     bool end(bool inWord) { return !inWord; }
 };
 
+// A 0xFF first would make the record a scan-code record ("\xFFA" comes back as "[F7]").
+bool startsAsScanRecord(std::string_view text) {
+    return !text.empty() && text.front() == '\xFF';
+}
+
 } // namespace
 
 bool isAsciiText(std::string_view text) {
     AsciiChecker checker(text, nullptr);
-    return walkKeyText(text, checker);
+    return !startsAsScanRecord(text) && walkKeyText(text, checker);
 }
 
 bool isScanText(std::string_view text) {
@@ -86,7 +94,7 @@ std::optional<int> firstInvalidKeyText(const KeyTexts& keyText) {
 std::string decimalDisplayForm(std::string_view text) {
     std::string decimal;
     AsciiChecker checker(text, &decimal);
-    if (!walkKeyText(text, checker))
+    if (startsAsScanRecord(text) || !walkKeyText(text, checker))
         return {};
     return decimal;
 }

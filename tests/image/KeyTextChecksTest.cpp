@@ -47,7 +47,14 @@ TEST(KeyTextChecks, ModesAcceptTheirTexts) {
         {"[[F1]", false, false}, // a literal bracket, then a stray "]"
         {"[F[1]", false, false},
         {std::string("\x01\xFD\xFF", 3), true, false},
-        {std::string("a\0b", 3), true, false},
+        // What cannot be stored: a 0x00 ends the record, a 0xFF first starts a scan code.
+        {std::string("a\0b", 3), false, false},
+        {std::string("\0", 1), false, false},
+        {"\xFF"
+         "A",
+         false, false},
+        {"\xFF", false, false},
+        {"A\xFF", true, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(isAsciiText(c.text), c.ascii) << c.text;
@@ -75,7 +82,8 @@ TEST(DecimalDisplayForm, ShowsCharactersAsCodesAndKeepsFunctionWords) {
         {"a[[b", "[97][98]"},
         {"[F1]", ""},
         {" ", "[32]"},
-        {"\xFF", "[255]"},
+        {"\xFF", ""},
+        {"a\xFF", "[97][255]"},
         {"[Delay5][Separator][Caps]x", "[Delay5][Separator][Caps][120]"},
         {"[ShiftLevel4]", "[ShiftLevel4]"},
         {"a]", ""},
