@@ -3,9 +3,11 @@
 // as they are.
 #include "CliTest.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vorn::cli {
@@ -78,6 +80,23 @@ TEST_F(FileKinds, ExportTakesDevStdoutForStandardOutput) {
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out, run({"export", path("n.tpl"), "-o", "-", "--model", "2017"}).out);
     EXPECT_EQ(lines(r.out).size(), 17u);
+}
+
+// The program itself: data that does not reach standard output (a full disk, a closed
+// descriptor) is an error a script sees.
+TEST_F(FileKinds, AWriteErrorOnStandardOutputIsExitTwo) {
+    ASSERT_EQ(run({"new", "-o", path("n.tpl")}).status, 0);
+    const std::string err = path("err.txt");
+    for (const std::string& command : {std::string("models"), "dump " + path("n.tpl")}) {
+        for (const std::string& output : {std::string("> /dev/full"), std::string(">&-")}) {
+            const std::string line =
+                std::string(VORN_VORNCTL_BINARY) + " " + command + " " + output + " 2>" + err;
+            const int status = std::system(line.c_str());
+            ASSERT_TRUE(WIFEXITED(status)) << line;
+            EXPECT_EQ(WEXITSTATUS(status), 2) << line;
+            EXPECT_TRUE(read(err).starts_with("vornctl: write error: ")) << read(err);
+        }
+    }
 }
 
 } // namespace
