@@ -4,15 +4,28 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace vorn {
 
 KeyboardMemoryFile::LoadResult KeyboardMemoryFile::load(const std::string& path,
                                                         TemplateImage& memory, std::string& error) {
+    if (path.empty()) {
+        error = "a keyboard memory file needs a name";
+        return LoadResult::failed;
+    }
     TemplateImage bytes{};
     const TemplateFileRead read = readTemplateFile(path, bytes);
-    if (read.error == ENOENT)
+    if (read.error == ENOENT) {
+        // Made when the first package is written: its folder must be there to take it.
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        std::error_code ec;
+        if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
+            error = fileErrorMessage(folder.string(), ENOENT);
+            return LoadResult::failed;
+        }
         return LoadResult::missing;
+    }
     if (read.error) {
         error = fileErrorMessage(path, read.error);
         return LoadResult::failed;

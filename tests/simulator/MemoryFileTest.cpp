@@ -1,8 +1,8 @@
 // The simulated keyboard's memory file: loaded at start, saved with every stored package.
-#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
 #include "simulator/KeyboardMemoryFile.h"
 #include "simulator/SimulatedKeyboard.h"
+#include "support/DeviceFakes.h"
 
 #include <filesystem>
 #include <fstream>
@@ -72,11 +72,31 @@ TEST_F(MemoryFile, FileOfAnotherSizeIsRefused) {
               KeyboardMemoryFile::LoadResult::failed); // a folder cannot be read
 }
 
+// A memory file that could never be made is refused before any transfer: no name, or a
+// folder that is not there.
+TEST_F(MemoryFile, ANameThatCanNeverBeAFileIsRefused) {
+    const struct {
+        std::string file;
+        std::string error;
+    } cases[] = {
+        {"", "a keyboard memory file needs a name"},
+        {path("none/kb.mem"), path("none") + ": No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        SimulatedKeyboard keyboard;
+        std::string error;
+        EXPECT_FALSE(keyboard.useMemoryFile(c.file, error)) << c.file;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
 TEST_F(MemoryFile, PackageThatCannotBeSavedIsRejected) {
-    const std::string file = path("no-such-folder/kb.mem");
+    const std::string file = path("gone/kb.mem");
+    std::filesystem::create_directory(path("gone"));
     SimulatedKeyboard keyboard;
     std::string error;
     ASSERT_TRUE(keyboard.useMemoryFile(file, error));
+    std::filesystem::remove(path("gone")); // the folder goes before the first package
     EXPECT_FALSE(writePackage(keyboard, 0, 0x33));
     EXPECT_NE(keyboard.firmware().memory()[0], 0x33);
     EXPECT_NE(keyboard.saveError().find(file), std::string::npos);
