@@ -3,6 +3,7 @@
 #include "document/KeyboardModels.h"
 
 #include <charconv>
+#include <utility>
 
 namespace vorn {
 
@@ -25,15 +26,34 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
     if (simulateVariable && *simulateVariable)
         options.keyboard.simulatorMemoryFiles = {simulateVariable};
     std::optional<std::string> port;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
-        const std::string& argument = arguments[i];
+        // "--name=value" gives the value with the name, as vornctl takes it.
+        std::string argument = arguments[i];
+        std::optional<std::string> inlineValue;
+        if (const auto eq = argument.find('=');
+            !optionsEnded && argument.starts_with("--") && eq != std::string::npos) {
+            inlineValue = argument.substr(eq + 1);
+            argument.resize(eq);
+        }
         const auto value = [&]() -> std::optional<std::string> {
+            if (inlineValue)
+                return std::exchange(inlineValue, std::nullopt);
             if (i + 1 < arguments.size())
                 return arguments[++i];
             options.error = argument + " needs a value";
             return std::nullopt;
         };
-        if (argument == "--help" || argument == "-h") {
+        if (optionsEnded) {
+            if (options.file)
+                options.error = "only one FILE can be opened";
+            else
+                options.file = argument;
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (inlineValue && (argument == "--help" || argument == "--version")) {
+            options.error = argument + " takes no value";
+        } else if (argument == "--help" || argument == "-h") {
             options.help = true;
         } else if (argument == "--version") {
             options.version = true;
@@ -81,7 +101,9 @@ std::string EditorOptions::usage() {
            "--simulate-port driver connect it behind the simulated keyboard driver\n"
            "--screenshot PNG       draw the view as it shows after start into PNG and exit\n"
            "--help                 show this help\n"
-           "--version              show the version\n";
+           "--version              show the version\n"
+           "An option's value may also follow it after '=' (--model=2014); after '--' every\n"
+           "argument is the FILE.\n";
 }
 
 } // namespace vorn
