@@ -2,7 +2,9 @@
 #include "cli/Command.h"
 #include "cli/DumpFormat.h"
 #include "cli/Vornctl.h"
+#include "document/Files.h"
 #include "document/StreamMessages.h"
+#include "document/TextFileFormat.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 #include "image/KeyTextDecoder.h"
@@ -10,8 +12,13 @@
 
 #include <array>
 #include <cstdio>
+#include <iostream>
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace vorn::cli {
@@ -53,6 +60,28 @@ int runDump(const CommandLine& line, Io& io, int model) {
     return exitSuccess;
 }
 
+// At most 1 MiB of standard input, as import reads of a text file; nothing when it is larger
+// or cannot be read, after the message.
+std::optional<std::string> readBuildInput(Io& io) {
+    struct stat status {};
+    if (&io.in == &std::cin && ::fstat(STDIN_FILENO, &status) == 0 && S_ISDIR(status.st_mode)) {
+        fileError(io, "standard input: " + fileErrorText(EISDIR));
+        return std::nullopt;
+    }
+    std::string input;
+    std::array<char, 65536> chunk;
+    while (input.size() <= textFileSizeLimit && io.in) {
+        io.in.read(chunk.data(), chunk.size());
+        input.append(chunk.data(), static_cast<std::size_t>(io.in.gcount()));
+    }
+    if (input.size() > textFileSizeLimit) {
+        fileError(io, "standard input is larger than " + std::to_string(textFileSizeLimit) +
+                          " bytes (1 MiB); nothing is built");
+        return std::nullopt;
+    }
+    return input;
+}
+
 int runBuild(const CommandLine& line, Io& io, int model) {
     TemplateImage image = newTemplateImage(model);
     if (const auto base = line.value("--base")) {
@@ -63,8 +92,12 @@ int runBuild(const CommandLine& line, Io& io, int model) {
     KeyTexts keyText;
     decodeImage(image, model, keyText);
 
+    const std::optional<std::string> input = readBuildInput(io);
+    if (!input)
+        return exitUsage;
+    std::istringstream lines(*input);
     std::string text;
-    for (int number = 1; std::getline(io.in, text); ++number) {
+    for (int number = 1; std::getline(lines, text); ++number) {
         std::string error;
         const auto parsed = parseDumpLine(text, error);
         if (!parsed)
@@ -181,7 +214,8 @@ std::vector<Command> templateCommands() {
          "Reads lines in the dump format from standard input (any subset of key numbers, a\n"
          "later line for the same key wins), starts from FILE (or a new template) and\n"
          "replaces the listed keys' texts. Then checks all 176 key texts (--no-check skips\n"
-         "this), encodes them and writes OUT, replacing it atomically.\n",
+         "this), encodes them and writes OUT, replacing it atomically. At most 1 MiB of\n"
+         "standard input is read: a larger input is refused (exit status 2).\n",
          {"-o", "--model", "--base"},
          {"--no-check"},
          0,

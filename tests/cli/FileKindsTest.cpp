@@ -99,5 +99,29 @@ TEST_F(FileKinds, AWriteErrorOnStandardOutputIsExitTwo) {
     }
 }
 
+// build reads at most 1 MiB of standard input, as import reads of a text file, and an input
+// that cannot be read is a file error; nothing is written either way.
+TEST_F(FileKinds, BuildReadsAtMostOneMebibyteOfInput) {
+    Result r = run({"build", "-o", path("o.tpl")}, std::string(1024 * 1024 + 1, '\n'));
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "vornctl: standard input is larger than 1048576 bytes (1 MiB); nothing is "
+                     "built\n");
+    std::string lines; // exactly 1 MiB: 262144 lines of 4 bytes
+    for (int i = 0; i < 1024 * 1024 / 4; ++i)
+        lines += "0\tx\n";
+    EXPECT_EQ(run({"build", "-o", path("o.tpl")}, lines).status, 0);
+    std::filesystem::remove(path("o.tpl"));
+
+    for (const std::string& input : {std::string("< /dev/zero"), "< " + path("")}) {
+        const std::string line = std::string(VORN_VORNCTL_BINARY) + " build -o " + path("o.tpl") +
+                                 " " + input + " 2>" + path("err.txt");
+        const int status = std::system(line.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << line;
+        EXPECT_EQ(WEXITSTATUS(status), 2) << line;
+        EXPECT_TRUE(read(path("err.txt")).starts_with("vornctl: standard input")) << line;
+        EXPECT_FALSE(std::filesystem::exists(path("o.tpl"))) << line;
+    }
+}
+
 } // namespace
 } // namespace vorn::cli
