@@ -4,6 +4,7 @@
 #include "cli/Vornctl.h"
 #include "document/KeyboardModels.h"
 
+#include <algorithm>
 #include <ostream>
 
 namespace vorn::cli {
@@ -17,7 +18,8 @@ struct Assignment {
     std::string value;
 };
 
-// Every --set NAME=VALUE in order; says what is wrong with the first one that is not.
+// Every --set NAME=VALUE in order, a later value for the same name in place of the earlier
+// one (only the final value is checked); says what is wrong with the first one that is not.
 std::optional<std::vector<Assignment>> parseAssignments(const CommandLine& line,
                                                         std::string& error) {
     std::vector<Assignment> assignments;
@@ -32,7 +34,11 @@ std::optional<std::vector<Assignment>> parseAssignments(const CommandLine& line,
             error = "unknown setting '" + a.name + "'";
             return std::nullopt;
         }
-        assignments.push_back(std::move(a));
+        const auto earlier = std::ranges::find(assignments, a.name, &Assignment::name);
+        if (earlier != assignments.end())
+            earlier->value = std::move(a.value);
+        else
+            assignments.push_back(std::move(a));
     }
     return assignments;
 }

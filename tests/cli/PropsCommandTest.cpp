@@ -207,6 +207,19 @@ TEST_F(PropsCommand, ARefusedValueLeavesOutUntouched) {
     }
 }
 
+// A later --set of the same name wins; only the final value is checked and stored.
+TEST_F(PropsCommand, ALaterSetOfTheSameNameWins) {
+    write(path("in.tpl"), imageBytes(cardReaderImage()));
+    Result r = run({"props", path("in.tpl"), "-o", path("out.tpl"), "--model", "2017", "--set",
+                    "interCharDelay=0", "--set", "interCharDelay=7"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(static_cast<unsigned char>(read(path("out.tpl"))[offsets::interCharDelay]), 7);
+    r = run({"props", path("in.tpl"), "-o", path("out2.tpl"), "--model", "2017", "--set",
+             "interCharDelay=7", "--set", "interCharDelay=0"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "vornctl: interCharDelay takes 1 to 250\n");
+}
+
 TEST_F(PropsCommand, UsageAndFileErrors) {
     write(path("in.tpl"), imageBytes(newTemplateImage(2013)));
     write(path("short.tpl"), "short");
