@@ -17,13 +17,26 @@ namespace {
 
 constexpr std::string_view wrongRowCountMessage = "The number of rows in the text file is wrong\n";
 
-// A device, FIFO or folder has no error number to quote: the message says what it is.
+// A device, FIFO or folder: the message says what it is.
+std::string notRegularMessage(std::string_view kind, const std::string& path) {
+    return std::string(kind) + ": <" + path + "> is not a regular file !!";
+}
+
+// Our own file messages name the error in words.
 std::string fileMessage(std::string_view kind, const std::string& path, std::string_view what,
                         int error) {
     if (error == notRegularFile)
-        return std::string(kind) + ": <" + path + "> is not a regular file !!";
-    return std::string(kind) + ": <" + path + "> " + std::string(what) +
-           " !! Error code = " + std::to_string(error);
+        return notRegularMessage(kind, path);
+    return std::string(kind) + ": <" + path + "> " + std::string(what) + " !! " +
+           fileErrorText(error);
+}
+
+// The text file message of old quotes the error's number.
+std::string missingTextFileMessage(const std::string& path, int error) {
+    if (error == notRegularFile)
+        return notRegularMessage("The text file", path);
+    return "The text file: <" + path +
+           "> is NOT in the directory !! Error code = " + std::to_string(error);
 }
 
 std::string fileName(const std::string& path) {
@@ -231,7 +244,7 @@ CVornDoc::TextFileRead CVornDoc::readTextRows(const std::string& path) {
         return !tooLarge;
     });
     if (error) {
-        messages_.showMessage(fileMessage("The text file", path, "is NOT in the directory", error));
+        messages_.showMessage(missingTextFileMessage(path, error));
         return TextFileRead::failed;
     }
     if (tooLarge) {

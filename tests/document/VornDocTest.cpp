@@ -170,7 +170,7 @@ TEST_F(VornDocTest, AShortOrMissingFileChangesNothing) {
                                         "> holds 2047 bytes, not 2048 !!\nThe template is not "
                                         "loaded.");
     EXPECT_EQ(messages.messages[1], "The template file: <" + folder.path("missing.tpl") +
-                                        "> can't be read !! Error code = 2");
+                                        "> can't be read !! No such file or directory");
     EXPECT_EQ(doc->image(), before);
     EXPECT_EQ(doc->keyText()[4], "keep");
 }
@@ -208,7 +208,7 @@ TEST_F(VornDocTest, ARefusedSaveLeavesTheOldFileByteForByte) {
     const std::string nowhere = folder.path("no/such/folder/x.tpl");
     EXPECT_EQ(doc->onSaveDocument(nowhere), FileResult::failed);
     EXPECT_EQ(messages.messages.back(),
-              "The template file: <" + nowhere + "> can't be written !! Error code = 2");
+              "The template file: <" + nowhere + "> can't be written !! No such file or directory");
     EXPECT_TRUE(doc->isModified());
 }
 
@@ -309,7 +309,7 @@ TEST_F(VornDocTest, ExportRefusesBytesATextFileCannotKeep) {
     const std::string nowhere = folder.path("none/t.txt");
     EXPECT_EQ(doc->exportTextData(nowhere), FileResult::failed);
     EXPECT_EQ(messages.messages.back(),
-              "The text file: <" + nowhere + "> can't be written !! Error code = 2");
+              "The text file: <" + nowhere + "> can't be written !! No such file or directory");
 }
 
 TEST_F(VornDocTest, ImportChangesOnlyCaptionsAndKeyTexts) {
