@@ -413,6 +413,19 @@ TEST_F(VornDocTest, PathsThatAreNoRegularFileAreRefused) {
     EXPECT_TRUE(S_ISFIFO(status.st_mode));
 }
 
+// A settings file that cannot be read (here a FIFO, which would hang a reader) is ignored:
+// the model falls back as for a missing one, and nothing replaces it.
+TEST_F(VornDocTest, ASettingsFileThatIsNoRegularFileIsIgnored) {
+    std::filesystem::create_directories(folder.path("settings/Vorn"));
+    const std::string conf = folder.path("settings/Vorn/Vorn.conf");
+    ASSERT_EQ(::mkfifo(conf.c_str(), 0644), 0);
+    EXPECT_EQ(CVornDoc::storedModelId(settings), 2013);
+    EXPECT_FALSE(settings.writeInt("QenKeyboard", "Zemlat", 2017));
+    struct stat status {};
+    ASSERT_EQ(::stat(conf.c_str(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode));
+}
+
 TEST_F(VornDocTest, LoadDefaultPrefersTheStartDirectory) {
     const std::string data = folder.path("data");
     std::filesystem::create_directories(data);
