@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Round trip of a full template through the codec: decode, encode, validate.
 #include "image/KeyTextDecoder.h"
 #include "image/KeyTextEncoder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From a key event delivered to the view to the repainted view, on the largest model (176
 // keys, all filled): the typing rules, then the whole screen drawn again.
 #include "document/SettingsStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program and reports the milliseconds from its start to the mapping of its window
 // titled TITLE, and the peak memory of the program up to then (after a short settling time):
 //   vorn_map_watcher TITLE PROGRAM [ARGS...]   prints "MILLISECONDS KIB"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt 6 main window with a menu bar, toolbar and status bar: the yardstick for the
 // editor's start-up (benchmarks/startup-timing).
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One typed key on the largest model with a full template: the selection and typing rules'
 // share of a key event, from the event to the state the view repaints from.
 #include "document/SettingsStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full repaint of the editor screen for the largest model (176 keys, all filled).
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"

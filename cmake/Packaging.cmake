@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop integration (desktop entry, icon, AppStream metainfo), manual pages, the package's
 # documents, and the Debian package built by `cpack -G DEB` from the build tree.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on connected keyboards: devices.
 #include "cli/Command.h"
 #include "cli/KeyboardListing.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that go through the template document: export, import, models, layout.
 #include "cli/Command.h"
 #include "cli/DumpFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The props command: the settings of the keyboard and card reader properties dialogs.
 #include "cli/Command.h"
 #include "cli/PropertySettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands on template files: new, check, dump, build, diff.
 #include "cli/Command.h"
 #include "cli/DumpFormat.h"

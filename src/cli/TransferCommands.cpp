@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that move a template between a file and a keyboard: read, write.
 #include "cli/AllKeyboards.h"
 #include "cli/Command.h"

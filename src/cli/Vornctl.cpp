@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Vornctl.h"
 
 #include "cli/Command.h"
 #include "document/Files.h"
+#include "document/ProgramLicence.h"
 
 #include <algorithm>
 #include <ostream>
@@ -38,7 +40,8 @@ void printHelp(std::ostream& out) {
            "               error (may also stand before the command)\n"
            "\nExit status: 0 success, 1 refused or a check failed, 2 usage error or a file\n"
            "that cannot be read or written.\n"
-           "Run 'vornctl COMMAND --help' for one command.\n";
+           "Run 'vornctl COMMAND --help' for one command, 'vornctl --version' for the version\n"
+           "and the licence.\n";
 }
 
 } // namespace
@@ -55,6 +58,10 @@ int runVornctl(const std::vector<std::string>& args, std::istream& in, std::ostr
         return usageError(io, {}, "no command given");
     if (*first == "--help" || *first == "-h" || *first == "help") {
         printHelp(out);
+        return exitSuccess;
+    }
+    if (*first == "--version" || *first == "version") {
+        out << "vornctl " << VORN_VERSION << '\n' << licenceNotice;
         return exitSuccess;
     }
     const auto& table = commands();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/SettingsStore.h"
 
 #include "document/Files.h"
@@ -49,8 +50,8 @@ bool usable() {
         return true;
     static bool warned = false;
     if (!std::exchange(warned, true))
-        std::cerr << "warning: the settings file " << path << " is ignored: "
-                  << fileErrorText(error) << '\n';
+        std::cerr << "warning: the settings file " << path
+                  << " is ignored: " << fileErrorText(error) << '\n';
     return false;
 }
 

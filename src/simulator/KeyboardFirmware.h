@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "device/FeatureReport.h"
-#include "simulator/KeyboardFaults.h"
 #include "image/TemplateImage.h"
+#include "simulator/KeyboardFaults.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "device/HidBackend.h"
-#include "simulator/KeyboardFirmware.h"
 #include "device/KeyboardIdentity.h"
+#include "simulator/KeyboardFirmware.h"
 
 #include <cstddef>
 #include <map>

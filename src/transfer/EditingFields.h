@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "transfer/TransferEditing.h"
 #include "image/TemplateImage.h"
+#include "transfer/TransferEditing.h"
 
 #include <array>
 

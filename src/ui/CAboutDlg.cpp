@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CAboutDlg.h"
 
+#include "document/ProgramLicence.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/DialogButtons.h"
 
@@ -19,7 +21,10 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     auto* row = new QHBoxLayout;
     row->addWidget(icon);
     row->addSpacing(12);
-    row->addWidget(new QLabel(versionText, this), 1);
+    auto* text = new QLabel(versionText, this);
+    text->setToolTip(
+        QString::fromUtf8(licenceNotice.data(), qsizetype(licenceNotice.size())).trimmed());
+    row->addWidget(text, 1);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CVornApp.h"
 
 #include "document/Files.h"
+#include "document/ProgramLicence.h"
 #include "document/SettingsStore.h"
 #include "document/StreamMessages.h"
 #include "editor/EditorOptions.h"
@@ -62,7 +64,7 @@ std::optional<int> CVornApp::answerWithoutWindow(const EditorOptions& options) {
         return 0;
     }
     if (options.version) {
-        std::cout << "vorn " << VORN_VERSION << '\n';
+        std::cout << "vorn " << VORN_VERSION << '\n' << licenceNotice;
         return 0;
     }
     const bool noDisplay =

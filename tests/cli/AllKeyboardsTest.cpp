@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several simulated keyboards: choosing one with --device, all of them with --all (each on its
 // own thread, with faults of its own), and the read-back check of write --verify.
 #include "CliTest.h"

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vornctl devices and --trace, against the simulated keyboard.
 #include "CliTest.h"
 #include "cli/KeyboardListing.h"
 #include "cli/Vornctl.h"
-#include "transfer/DetectionMessage.h"
 #include "device/InstantClock.h"
 #include "simulator/SimulatedKeyboard.h"
+#include "transfer/DetectionMessage.h"
 
 #include <filesystem>
 #include <fstream>

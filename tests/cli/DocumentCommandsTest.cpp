@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vornctl export, import, models and layout, and the stored model as the default.
 #include "CliTest.h"
 #include "cli/Vornctl.h"

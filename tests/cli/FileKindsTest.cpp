@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paths that are no regular file: a FIFO, a folder and, as root, a device node made in the
 // test's own folder. vornctl refuses them at once (a FIFO is never waited on) and leaves them
 // as they are.

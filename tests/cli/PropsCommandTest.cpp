@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vornctl props: the settings of the property dialogs, printed and changed by name.
 #include "CliTest.h"
 #include "document/SettingsStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vornctl read and write end to end against the simulated keyboard, without waiting, and
 // every fault option through to its message.
 #include "cli/Vornctl.h"

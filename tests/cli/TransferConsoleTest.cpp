@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tick pacing by deadlines and the progress display, on a clock of the test's own.
 #include "cli/TransferConsole.h"
 

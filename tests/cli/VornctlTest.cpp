@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vornctl end to end: commands run on small files in a temporary folder.
 #include "cli/Vornctl.h"
 
@@ -26,6 +27,15 @@ TEST_F(Vornctl, HelpListsTheCommands) {
     const Result one = run({"build", "--help"});
     EXPECT_EQ(one.status, 0);
     EXPECT_NE(one.out.find("Usage: vornctl build -o OUT"), std::string::npos);
+}
+
+TEST_F(Vornctl, VersionNamesTheLicence) {
+    for (const char* word : {"--version", "version"}) {
+        const Result r = run({word});
+        EXPECT_EQ(r.status, 0);
+        EXPECT_TRUE(r.out.starts_with("vornctl ")) << r.out;
+        EXPECT_NE(r.out.find("\nLicense GPL-3.0-or-later: "), std::string::npos) << r.out;
+    }
 }
 
 TEST_F(Vornctl, UsageErrorsExitWithTwo) {

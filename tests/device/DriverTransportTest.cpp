@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CKBIO's request records and replies, the character-device channel, and the simulated driver.
 #include "device/CKBIO.h"
 #include "device/CUSBport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidapi adapter, with fakes in place of the hidapi calls.
 #include "device/HidapiBackend.h"
 

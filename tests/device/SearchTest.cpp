@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding the keyboard: identity matching, candidate order, the probe, denied access.
-#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
 #include "simulator/SimulatedKeyboard.h"
+#include "support/DeviceFakes.h"
 
 #include <gtest/gtest.h>
 

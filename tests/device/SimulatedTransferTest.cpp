@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CUSBport against the simulated keyboard: whole-memory round trip and every injected fault.
-#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
 #include "simulator/SimulatedKeyboard.h"
+#include "support/DeviceFakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes CUSBport puts on the wire and takes from it, against a scripted interface.
-#include "support/DeviceFakes.h"
 #include "device/CUSBport.h"
+#include "support/DeviceFakes.h"
 
 #include <gtest/gtest.h>
 

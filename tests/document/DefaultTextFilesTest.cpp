@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default text files delivered in data/: one per model, read by Load Default.
 #include "document/Files.h"
 #include "document/SettingsStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card reader fields: a decoded field passes its check, and encoding a text writes
 // nothing outside its field.
 #include "FuzzInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image decoder and encoder on any 2048 bytes: decoding stays inside the image; after
 // encoding the key area holds exactly 176 records, the block index points at the records it
 // names, every byte outside the records and the block index keeps its value, and each record

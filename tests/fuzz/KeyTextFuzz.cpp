@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key text functions on any text: none fails, and for a text valid in either mode
 // encodedLength() is the size of what encodeKeyText() gives; in an image, the text's record
 // holds those bytes without 0x00 (the image walks common texts on its own).

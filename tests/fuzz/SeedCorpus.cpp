@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the fuzz targets' seed corpora, made from the default text files, and a dictionary
 // of the key words: vorn_fuzz_seeds DATA_DIR OUT_DIR.
 #include "document/KeyboardModels.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text-file parser fed in pieces gives what it gives fed whole.
 #include "FuzzInput.h"
 #include "document/TextFileFormat.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties over random texts and images: the encoder and decoder agree on valid texts,
 // and no input breaks the image's layout.
 #include "ImageTestSupport.h"

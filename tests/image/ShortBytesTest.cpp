@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The short copies and compares, and the bracket search, work on several bytes at a time:
 // every length and every position must come out as a byte-by-byte loop would.
-#include "image/KeyTextWalker.h"
 #include "image/ShortBytes.h"
+
+#include "image/KeyTextWalker.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's side of the protocol, fed with literal wire bytes.
 #include "simulator/KeyboardFirmware.h"
 

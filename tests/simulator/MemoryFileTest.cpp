@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated keyboard's memory file: loaded at start, saved with every stored package.
 #include "device/CUSBport.h"
 #include "simulator/KeyboardMemoryFile.h"

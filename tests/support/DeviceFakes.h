@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fakes for driving the USB transport without hardware or real waits.
 #pragma once
 

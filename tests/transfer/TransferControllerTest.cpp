@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read and write transfers on the simulated keyboard, behind USB or the driver, with a
 // host that records every timer, progress and message request and ticks without waiting.
 #include "transfer/TransferController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/RecordedMessages.h"
 #include "ui/CDelayTime.h"
 #include "ui/CInputASCIICode.h"

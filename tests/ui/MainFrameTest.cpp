@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/CommandTable.h"
 #include "editor/KeyWordListText.h"
 #include "support/EditorFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real X key events reaching the keyboard output test: run under Xvfb (see CMakeLists.txt),
 // keys typed with xdotool arrive at a window that hands them to the test as the layout view
 // does, through the key event translator.

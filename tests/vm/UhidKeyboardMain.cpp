@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorn_uhid_keyboard: the keyboard emulated in the kernel through /dev/uhid, for the VM test.
 // Creates the HID device and answers its report requests until stopped by SIGTERM or SIGINT.
 //   vorn_uhid_keyboard [--memory FILE] [--corrupt-check PACKAGE]...

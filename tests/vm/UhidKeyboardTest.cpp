@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The uhid answers of the emulated keyboard, with requests built as the kernel's hidraw
 // driver builds them (the report number in byte 0 of the buffer).
 #include "vm/UhidKeyboard.h"

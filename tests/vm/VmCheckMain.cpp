@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vorn_vm_check: drives the keyboard through the real HID path (hidapi on hidraw, the kernel's
 // HID core) with the product's transport, inside the VM test.
 //   vorn_vm_check IMAGE [--retried PACKAGE]...
