@@ -45,8 +45,9 @@ CVornApp::CVornApp(int& argc, char** argv)
     setWindowIcon(applicationIcon());
 }
 
+// The user who set Qt's own logging rules wants to see what they let through.
 void CVornApp::quietQtMessages() {
-    if (!qEnvironmentVariableIsSet("VORN_DEBUG"))
+    if (!qEnvironmentVariableIsSet("VORN_DEBUG") && !qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
         qInstallMessageHandler(quietMessageHandler);
 }
 
