@@ -32,10 +32,9 @@ bool writeAll(int fd, std::string_view bytes) {
 }
 
 // The mode a replaced file keeps, or what a newly created file gets under the umask.
-mode_t targetMode(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
-        return st.st_mode & 07777;
+mode_t targetMode(const struct stat* existing) {
+    if (existing)
+        return existing->st_mode & 07777;
     const mode_t mask = ::umask(0);
     ::umask(mask);
     return 0666 & ~mask;
@@ -127,7 +126,7 @@ int writeFileAtomically(const std::string& path, std::string_view bytes) {
         return errno;
     // Root replaces a file of another user's without taking it over.
     const bool keepOwner = exists && ::geteuid() == 0;
-    bool ok = ::fchmod(fd, targetMode(target.string())) == 0 &&
+    bool ok = ::fchmod(fd, targetMode(exists ? &existing : nullptr)) == 0 &&
               (!keepOwner || ::fchown(fd, existing.st_uid, existing.st_gid) == 0) &&
               writeAll(fd, bytes) && ::fsync(fd) == 0;
     int error = ok ? 0 : errno;

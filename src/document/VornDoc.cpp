@@ -152,7 +152,9 @@ void CVornDoc::takeImage(const TemplateImage& image) {
 }
 
 void CVornDoc::setKeyText(int key, std::string text) {
-    keyText_.at(static_cast<std::size_t>(key)) = std::move(text);
+    std::string& stored = keyText_.at(static_cast<std::size_t>(key));
+    if (stored != text)
+        stored = std::move(text);
 }
 
 void CVornDoc::markKeyEdited(int key) {

@@ -60,7 +60,8 @@ public:
     // By slot: the key cap captions.
     const KeyLabels& keyLabel() const { return keyLabel_; }
 
-    // Every change to the template passes through the operations below.
+    // Every change to the template passes through the operations below. A text equal to the
+    // key's own changes nothing.
     void setKeyText(int key, std::string text);
     // The key shows as changed since it was loaded (typing, a Key Edit command).
     void markKeyEdited(int key);

@@ -151,8 +151,7 @@ const std::string& KeyEditCommands::selectedText() const {
 }
 
 void KeyEditCommands::setSelectedText(std::string text) {
-    if (text != selectedText())
-        document_.setKeyText(state_.selectedKey, std::move(text));
+    document_.setKeyText(state_.selectedKey, std::move(text));
 }
 
 void KeyEditCommands::emptySelectedKey() {

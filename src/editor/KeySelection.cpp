@@ -80,8 +80,7 @@ void KeySelection::editText(const std::function<void(ContentCaret&)>& edit) {
     std::string text = selectedText();
     ContentCaret caret(state_, text);
     edit(caret);
-    if (text != selectedText())
-        document_.setKeyText(key, std::move(text));
+    document_.setKeyText(key, std::move(text));
 }
 
 void KeySelection::markSelectedKeyModified() {

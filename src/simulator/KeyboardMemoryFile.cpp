@@ -4,7 +4,6 @@
 #include "document/Files.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 namespace vorn {
