@@ -92,13 +92,17 @@ void CVornDoc::resetImage() {
 }
 
 void CVornDoc::applyModel() {
-    const KeyboardModel& model = keyboardModel(modelId_);
-    layout_.apply(modelId_);
+    useModel();
     const KeyLabels labels = defaultKeyLabels(modelId_);
     std::copy_n(labels.begin(), layout_.keyCount(), keyLabel_.begin());
+    setTitleFor("Template");
+}
+
+void CVornDoc::useModel() {
+    const KeyboardModel& model = keyboardModel(modelId_);
+    layout_.apply(modelId_);
     modelName_ = model.name;
     hasCardReader_ = model.hasCardReader;
-    setTitleFor("Template");
 }
 
 void CVornDoc::markAllKeysBlank() {
@@ -181,6 +185,32 @@ void CVornDoc::storeCardReaderProperties(const CardReaderProperties& properties)
 const TemplateImage& CVornDoc::encodeKeyTexts() {
     encodeImage(image_, keyText_, modelId_);
     return image_;
+}
+
+TemplateContent CVornDoc::content() const {
+    return {modelId_, keyText_, keyBlank_, keyDefined_, keyLabel_, image_, documentTitle_};
+}
+
+void CVornDoc::applyChange(const TemplateChange& change, TemplateChange::Side side) {
+    const bool back = side == TemplateChange::Side::before;
+    if (const auto& model = change.model()) {
+        modelId_ = back ? model->before : model->after;
+        settings_.writeInt(settingsSection, settingsEntry, modelId_);
+        useModel();
+    }
+    for (const TemplateChange::KeyEdit& edit : change.keys()) {
+        keyText_.at(static_cast<std::size_t>(edit.key)) = back ? edit.before : edit.after;
+        setKeyFlags(edit.key, back ? edit.blankBefore : edit.blankAfter,
+                    back ? edit.definedBefore : edit.definedAfter);
+    }
+    for (const TemplateChange::CaptionEdit& edit : change.captions())
+        keyLabel_.at(static_cast<std::size_t>(edit.slot)) = back ? edit.before : edit.after;
+    for (const TemplateChange::ByteRun& run : change.bytes()) {
+        const auto& bytes = back ? run.before : run.after;
+        std::ranges::copy(bytes, image_.begin() + static_cast<std::ptrdiff_t>(run.offset));
+    }
+    if (const auto title = change.title(side))
+        documentTitle_ = *title;
 }
 
 std::string overflowQuestion(int bytesOver) {

@@ -4,6 +4,7 @@
 #include "document/CardReaderProperties.h"
 #include "document/KeyboardModels.h"
 #include "document/KeyboardProperties.h"
+#include "document/TemplateChange.h"
 #include "image/TemplateImage.h"
 #include "layout/KeyLayout.h"
 
@@ -49,7 +50,7 @@ public:
     // The model id kept in the settings store, 2013 when none.
     static int storedModelId(const SettingsStore& settings);
 
-    using KeyFlags = std::array<bool, keyNumberCount>;
+    using KeyFlags = vorn::KeyFlags;
 
     // By key number: the key texts, and per key whether it is blank and whether it is as
     // loaded (both false: changed since).
@@ -79,6 +80,12 @@ public:
     void storeCardReaderProperties(const CardReaderProperties& properties);
     // Encodes all key texts into the image (before a save or a write) and returns it.
     const TemplateImage& encodeKeyTexts();
+
+    // Undo and redo: the template whole, to compare after an action, and a recorded change
+    // applied back (`before`) or again (`after`). A model change also becomes the remembered
+    // model.
+    TemplateContent content() const;
+    void applyChange(const TemplateChange& change, TemplateChange::Side side);
 
     int modelId() const { return modelId_; }
     int keyCount() const { return layout_.keyCount(); }
@@ -141,6 +148,8 @@ public:
     FileResult exportTextData(const std::string& path);
 
 private:
+    // Layout, name and card reader of the current model; captions and title stay.
+    void useModel();
     void markAllKeysBlank();
     void setTitleFor(const std::string& name);
 

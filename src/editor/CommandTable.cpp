@@ -66,6 +66,13 @@ constexpr std::array commands{
     CommandInfo{about, "&About Vorn...",
                 "Display program information, version number and copyright", "About", ""},
     CommandInfo{keyWordList, "Key Word &List", "Special Function Key Word Table", "Key Word", ""},
+    CommandInfo{undo, "&Undo\tCtrl+Z", "Undo the last change", "Undo", ""},
+    CommandInfo{redo, "&Redo\tCtrl+Y", "Redo the last undone change", "Redo", ""},
+    CommandInfo{copyKey, "&Copy\tCtrl+C", "Copy the key's content to the clipboard", "Copy", ""},
+    CommandInfo{cutKey, "Cu&t\tCtrl+X", "Copy the key's content to the clipboard and clear the key",
+                "Cut", ""},
+    CommandInfo{pasteKey, "&Paste\tCtrl+V", "Insert the clipboard's text at the caret", "Paste",
+                ""},
 };
 
 constexpr std::array templateMenu{newTemplate, loadTemplate, saveTemplate, saveTemplateAs,
@@ -79,7 +86,8 @@ const std::array<int, 7> keyboardMenu = [] {
     return ids;
 }();
 constexpr std::array keyEditMenu{clearKey,       asciiMode,  scanMode,  capsCode,    delayTime,
-                                 levelSeparator, shiftLevel, asciiCode, displayMode, scanCode};
+                                 levelSeparator, shiftLevel, asciiCode, displayMode, scanCode,
+                                 separator,      undo,       redo};
 constexpr std::array configurationMenu{readFromKb, writeIntoKb, configKb, configMr};
 constexpr std::array testingMenu{keyboardOutput};
 constexpr std::array viewMenu{viewToolbar, viewStatusBar};
@@ -98,12 +106,10 @@ constexpr std::array toolbar{newTemplate, loadTemplate,   saveTemplate, separato
                              delayTime,   levelSeparator, shiftLevel,   separator,   scanCode,
                              asciiCode,   displayMode};
 
-constexpr std::array templateChangers{newTemplate, loadTemplate, loadDefault,
-                                      importText,  configKb,     configMr};
+constexpr std::array templateChangers{newTemplate, loadTemplate, loadDefault, importText,
+                                      configKb,    configMr,     cutKey,      pasteKey};
 
-constexpr std::array<std::string_view, 10> consumed{
-    "Ctrl+Z",   "Alt+Backspace", "Ctrl+X",    "Shift+Del", "Ctrl+C",
-    "Ctrl+Ins", "Ctrl+V",        "Shift+Ins", "F6",        "Shift+F6"};
+constexpr std::array<std::string_view, 2> consumed{"F6", "Shift+F6"};
 
 } // namespace
 
@@ -114,6 +120,15 @@ std::span<const CommandInfo> commandTable() {
 const CommandInfo* findCommand(int id) {
     const auto found = std::ranges::find(commands, id, &CommandInfo::id);
     return found == commands.end() ? nullptr : &*found;
+}
+
+std::string commandName(int id) {
+    const CommandInfo* command = findCommand(id);
+    if (!command)
+        return {};
+    std::string name(command->text.substr(0, command->text.find('\t')));
+    std::erase(name, '&');
+    return name;
 }
 
 std::span<const MenuInfo> menuTable() {

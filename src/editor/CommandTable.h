@@ -2,6 +2,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vorn {
@@ -35,6 +36,12 @@ inline constexpr int viewToolbar = 59392;
 inline constexpr int viewStatusBar = 59393;
 inline constexpr int about = 57664;
 inline constexpr int keyWordList = 32803;
+// Our own commands.
+inline constexpr int undo = 33100;
+inline constexpr int redo = 33101;
+inline constexpr int copyKey = 33102;
+inline constexpr int cutKey = 33103;
+inline constexpr int pasteKey = 33104;
 inline constexpr int separator = 0; // in menu and toolbar lists
 } // namespace commandIds
 
@@ -52,6 +59,9 @@ struct MenuInfo {
     std::string_view title;
     std::span<const int> items; // command ids; commandIds::separator for a separator
 };
+
+// The command's item text without its mnemonic and shortcut: "Clear Current Key".
+std::string commandName(int id);
 
 // Every command of the main menu, the Keyboard menu's included.
 std::span<const CommandInfo> commandTable();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorSession.h"
 
+#include "document/KeyboardModels.h"
 #include "document/UserMessages.h"
 #include "editor/EditorDialogs.h"
 #include "image/KeyTextChecks.h"
@@ -18,11 +19,12 @@ std::string fileNameOf(const std::string& path) {
 } // namespace
 
 EditorSession::EditorSession(SettingsStore& settings, UserMessages& messages,
-                             EditorDialogs& dialogs, DocumentPlaces places)
+                             EditorDialogs& dialogs, DocumentPlaces places, UndoHistory::Clock now)
     : messages_(messages)
     , dialogs_(dialogs)
     , doc_(settings, messages, std::move(places))
-    , selection_(doc_, editing_, messages) {}
+    , selection_(doc_, editing_, messages)
+    , history_(std::move(now)) {}
 
 std::string EditorSession::windowTitle(std::string_view marker) const {
     return title_ + std::string(marker) + " - " + std::string(applicationTitle);
@@ -38,6 +40,7 @@ bool EditorSession::start(const std::optional<std::string>& file, std::optional<
     if (file && loadDocument(*file))
         return true;
     doc_.onNewDocument();
+    history_.clear();
     path_.clear();
     setTitle(std::string(untitled));
     initialUpdate();
@@ -48,6 +51,7 @@ bool EditorSession::newDocument() {
     if (!saveModified())
         return false;
     doc_.onNewDocument();
+    history_.clear();
     path_.clear();
     setTitle(std::string(untitled));
     initialUpdate();
@@ -65,6 +69,7 @@ bool EditorSession::loadDocument() {
 bool EditorSession::loadDocument(const std::string& path) {
     if (!doc_.onOpenDocument(path))
         return false;
+    history_.clear();
     path_ = path;
     setTitle(fileNameOf(path));
     initialUpdate();
@@ -102,15 +107,24 @@ bool EditorSession::saveModified() {
 }
 
 bool EditorSession::loadDefault() {
-    if (!doc_.loadDefault())
-        return false;
-    documentUpdate();
-    return true;
+    bool loaded = false;
+    recordStep("Load Default", [&] { loaded = doc_.loadDefault(); });
+    if (loaded)
+        documentUpdate();
+    return loaded;
 }
 
 bool EditorSession::importTextData() {
     const auto chosen = dialogs_.chooseTextFile(false);
-    if (!chosen || !doc_.importTextData(*chosen))
+    if (!chosen)
+        return false;
+    bool imported = false;
+    recordStep("Import Text Data", [&] {
+        imported = doc_.importTextData(*chosen);
+        if (imported)
+            title_ = doc_.documentTitle();
+    });
+    if (!imported)
         return false;
     documentUpdate();
     setTitle(doc_.documentTitle());
@@ -128,7 +142,8 @@ bool EditorSession::exportTextData() {
 bool EditorSession::selectModel(int modelId) {
     if (!saveModified() || !dialogs_.confirmModelSwitch())
         return false;
-    switchModel(modelId);
+    recordStep("Switch to " + std::string(keyboardModel(modelId).name),
+               [&] { switchModel(modelId); });
     return true;
 }
 
@@ -140,6 +155,87 @@ void EditorSession::switchModel(int modelId) {
     editing_.keyIsAscii.fill(true);
     documentUpdate();
     setTitle(doc_.documentTitle());
+}
+
+Repaint EditorSession::keyDown(const KeyEvent& key) {
+    const int typedKey = editing_.selectedKey;
+    const std::string caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
+    const PendingStep pending = beginStep();
+    const Repaint repaint = selection_.keyDown(key);
+    UndoStep step = stepSince(pending, "Typing in " + caption);
+    if (!step.change.empty())
+        history_.pushTyping(std::move(step), typedKey);
+    if (editing_.selectedKey != typedKey)
+        history_.endTypingRun();
+    return repaint;
+}
+
+Repaint EditorSession::mouseDown(int x, int y) {
+    const int key = editing_.selectedKey;
+    const Repaint repaint = selection_.mouseDown(x, y);
+    if (editing_.selectedKey != key)
+        history_.endTypingRun();
+    return repaint;
+}
+
+void EditorSession::recordStep(std::string name, const std::function<void()>& action) {
+    const PendingStep pending = beginStep();
+    action();
+    endStep(pending, std::move(name));
+}
+
+EditorSession::PendingStep EditorSession::beginStep() const {
+    return {doc_.content(), file()};
+}
+
+void EditorSession::endStep(const PendingStep& pending, std::string name) {
+    UndoStep step = stepSince(pending, std::move(name));
+    if (step.change.empty())
+        history_.endTypingRun();
+    else
+        history_.push(std::move(step));
+}
+
+UndoStep EditorSession::stepSince(const PendingStep& pending, std::string name) const {
+    return {std::move(name), TemplateChange::between(pending.content, doc_.content()), pending.file,
+            file()};
+}
+
+bool EditorSession::undo() {
+    const UndoStep* step = history_.undo();
+    if (step)
+        applyStep(*step, TemplateChange::Side::before);
+    return step;
+}
+
+bool EditorSession::redo() {
+    const UndoStep* step = history_.redo();
+    if (step)
+        applyStep(*step, TemplateChange::Side::after);
+    return step;
+}
+
+// A model switch, an import or Load Default resets the view as they did; then the key the
+// step changed is shown.
+void EditorSession::applyStep(const UndoStep& step, TemplateChange::Side side) {
+    doc_.applyChange(step.change, side);
+    const SessionFile& to = side == TemplateChange::Side::before ? step.before : step.after;
+    path_ = to.path;
+    if (step.change.model()) {
+        editing_.keyIsAscii.fill(true);
+        documentUpdate();
+    }
+    if (const auto key = step.change.firstKey())
+        selection_.showKey(*key);
+    setTitle(to.title);
+}
+
+const std::string& EditorSession::selectedKeyText() const {
+    return doc_.keyText()[static_cast<std::size_t>(editing_.selectedKey)];
+}
+
+void EditorSession::paste(std::string_view text) {
+    recordStep("Paste", [&] { selection_.paste(text); });
 }
 
 void EditorSession::initialUpdate() {

@@ -4,6 +4,7 @@
 #include "document/VornDoc.h"
 #include "editor/EditingState.h"
 #include "editor/KeySelection.h"
+#include "editor/UndoHistory.h"
 
 #include <functional>
 #include <optional>
@@ -24,7 +25,8 @@ public:
     static constexpr std::string_view untitled = "Untitled";
 
     EditorSession(SettingsStore& settings, UserMessages& messages, EditorDialogs& dialogs,
-                  DocumentPlaces places = DocumentPlaces::ofProcess());
+                  DocumentPlaces places = DocumentPlaces::ofProcess(),
+                  UndoHistory::Clock now = &std::chrono::steady_clock::now);
 
     CVornDoc& doc() { return doc_; }
     const CVornDoc& doc() const { return doc_; }
@@ -73,8 +75,37 @@ public:
     // The question asked before a modified document is replaced or closed.
     std::string saveQuestion() const;
 
+    // Typing and clicks in the view; what they change is a typing step of the selected key.
+    Repaint keyDown(const KeyEvent& key);
+    Repaint mouseDown(int x, int y);
+
+    // Runs `action` as one undoable step named `name`; a step that changed nothing is not kept.
+    void recordStep(std::string name, const std::function<void()>& action);
+    // The same for an action that ends later (a read from the keyboard): the template before
+    // it, then the step when it has ended.
+    struct PendingStep {
+        TemplateContent content;
+        SessionFile file;
+    };
+    PendingStep beginStep() const;
+    void endStep(const PendingStep& pending, std::string name);
+
+    const UndoHistory& history() const { return history_; }
+    // Applies the last step backwards, or the last undone step again, and selects the key it
+    // changed with the caret at its end. False when there was none.
+    bool undo();
+    bool redo();
+
+    // The selected key's text, for the clipboard.
+    const std::string& selectedKeyText() const;
+    // Inserts at the caret as typing would, as far as the template has room: one step.
+    void paste(std::string_view text);
+
 private:
     bool saveTo(const std::string& path);
+    SessionFile file() const { return {path_, title_}; }
+    UndoStep stepSince(const PendingStep& pending, std::string name) const;
+    void applyStep(const UndoStep& step, TemplateChange::Side side);
     void switchModel(int modelId);
     void initialUpdate();
     void documentUpdate();
@@ -85,6 +116,7 @@ private:
     CVornDoc doc_;
     EditingState editing_;
     KeySelection selection_;
+    UndoHistory history_;
     std::string path_;
     std::string title_{untitled};
     std::function<void()> initialUpdateHook_;

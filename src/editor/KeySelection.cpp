@@ -60,6 +60,57 @@ Repaint KeySelection::keyUp(const KeyEvent& key) {
     return Repaint::nothing;
 }
 
+void KeySelection::showKey(int key) {
+    const KeyLayout& layout = document_.layout();
+    for (int slot = 0; slot < layout.keyCount(); ++slot) {
+        if (layout.slotKey()[slot] != key || isEnterUpperPart(slot))
+            continue;
+        selectSlot(slot);
+        state_.decimalDisplay = false;
+        state_.invalidTextWarning = false;
+        editText([](ContentCaret& caret) { caret.end(); });
+        return;
+    }
+}
+
+namespace {
+
+// A function or scan code word in brackets goes in whole, as the key word list types it;
+// every other byte alone.
+std::size_t pasteTokenLength(std::string_view text) {
+    constexpr std::size_t longestWord = 12;
+    if (text.front() == '[') {
+        const std::size_t close = text.find(']');
+        if (close != std::string_view::npos && close <= longestWord)
+            return close + 1;
+    }
+    return 1;
+}
+
+} // namespace
+
+void KeySelection::paste(std::string_view text) {
+    text = text.substr(0, text.find('\n'));
+    if (text.ends_with('\r'))
+        text.remove_suffix(1);
+    if (text.empty())
+        return;
+    state_.decimalDisplay = false;
+    state_.escPending = false;
+    state_.invalidTextWarning = false;
+    markSelectedKeyModified();
+    editText([](ContentCaret& caret) { caret.keepInsideText(); });
+    while (!text.empty()) {
+        if (document_.spaceLeft() <= 0) {
+            messages_.showStatus(noSpaceLeftNote, StatusKind::refusal);
+            return;
+        }
+        const std::size_t length = pasteTokenLength(text);
+        editText([&](ContentCaret& caret) { caret.insert(text.substr(0, length)); });
+        text.remove_prefix(length);
+    }
+}
+
 void KeySelection::documentUpdated() {
     state_.resetForDocumentUpdate(document_.layout().slotKey()[0]);
 }

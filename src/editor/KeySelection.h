@@ -36,6 +36,13 @@ public:
     // A key released.
     Repaint keyUp(const KeyEvent& key);
 
+    // Selects the key (its first slot) with the caret at the end of its text: undo and redo
+    // show so what they changed. A key the model does not show leaves the selection.
+    void showKey(int key);
+    // Inserts `text` up to its first line feed at the caret, as typing would, as far as the
+    // template has room; what is left out beeps and says so in the status bar.
+    void paste(std::string_view text);
+
     // After a new template, a load, a model change, a text import or Load Default.
     void documentUpdated();
     // When the view is first shown and after New and Load: the resets, then the keyboard

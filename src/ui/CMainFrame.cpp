@@ -20,6 +20,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
@@ -39,7 +40,12 @@ std::map<int, QList<QKeySequence>> boundShortcuts() {
             {saveTemplate, {QKeySequence("Ctrl+S")}},
             {loadDefault, {QKeySequence("Ctrl+D")}},
             {importText, {QKeySequence("Ctrl+I")}},
-            {exportText, {QKeySequence("Ctrl+E")}}};
+            {exportText, {QKeySequence("Ctrl+E")}},
+            {undo, {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}},
+            {redo, {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}},
+            {copyKey, {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}},
+            {cutKey, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}},
+            {pasteKey, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}}};
 }
 
 constexpr std::string_view stopReadQuestion =
@@ -126,6 +132,9 @@ void CMainFrame::createMenus() {
                 menu->addAction(actions_.at(id));
         }
     }
+    // The clipboard commands live in the key's menu; their shortcuts work everywhere.
+    for (const int id : {copyKey, cutKey, pasteKey})
+        addAction(actions_.at(id));
 }
 
 void CMainFrame::createToolBar() {
@@ -184,12 +193,16 @@ void CMainFrame::connectCommands() {
     }
     on(configKb, [this] {
         const TransferController* transfers = view_->transfers();
-        if (runKeyboardProperties(session_.doc(), session_.editing(),
-                                  transfers ? transfers->portKind() : TransferController::noPort,
-                                  this))
-            view_->update();
+        const int portKind = transfers ? transfers->portKind() : TransferController::noPort;
+        session_.recordStep(commandName(configKb), [&] {
+            if (runKeyboardProperties(session_.doc(), session_.editing(), portKind, this))
+                view_->update();
+        });
     });
-    on(configMr, [this] { runCardReaderProperties(session_.doc(), messages_, this); });
+    on(configMr, [this] {
+        session_.recordStep(commandName(configMr),
+                            [this] { runCardReaderProperties(session_.doc(), messages_, this); });
+    });
     // Reading replaces every key: unsaved work is offered for saving first.
     on(readFromKb, [this] {
         if (session_.saveModified())
@@ -199,6 +212,12 @@ void CMainFrame::connectCommands() {
     connect(view_, &CVornView::stateChanged, this, &CMainFrame::followState);
     for (const int id : KeyEditCommands::allIds())
         on(id, [this, id] { view_->runEditCommand(id); });
+    on(undo, [this] { view_->undo(); });
+    on(redo, [this] { view_->redo(); });
+    on(copyKey, [this] { view_->copyKey(); });
+    on(cutKey, [this] { view_->cutKey(); });
+    on(pasteKey, [this] { view_->pasteKey(); });
+    connect(view_, &CVornView::keyMenuRequested, this, &CMainFrame::showKeyMenu);
     on(keyboardOutput, [this] { view_->showOutputTest(); });
     on(viewToolbar, [this](bool shown) { toolBar_->setVisible(shown); });
     on(viewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
@@ -228,6 +247,28 @@ void CMainFrame::followState() {
     actions_[configMr]->setEnabled(cardReaderPropertiesEnabled(session_.doc(), active));
     for (const int id : KeyEditCommands::allIds())
         actions_[id]->setEnabled(view_->editCommandEnabled(id));
+    followHistory(active);
+}
+
+// Undo and Redo name the step they would apply.
+void CMainFrame::followHistory(bool transferActive) {
+    const UndoStep* toUndo = session_.history().nextUndo();
+    const UndoStep* toRedo = session_.history().nextRedo();
+    actions_[undo]->setEnabled(toUndo && !transferActive);
+    actions_[redo]->setEnabled(toRedo && !transferActive);
+    actions_[undo]->setStatusTip(toUndo ? "Undo the last change: " +
+                                              QString::fromLocal8Bit(toUndo->name)
+                                        : "Undo the last change");
+    actions_[redo]->setStatusTip(toRedo ? "Redo: " + QString::fromLocal8Bit(toRedo->name)
+                                        : "Redo the last undone change");
+}
+
+void CMainFrame::showKeyMenu(QPoint globalPos) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const int id : {copyKey, cutKey, pasteKey, clearKey, undo})
+        menu->addAction(actions_.at(id));
+    menu->popup(globalPos);
 }
 
 // A running transfer is ended cleanly first, when the user agrees; then the template's own

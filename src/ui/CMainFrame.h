@@ -49,6 +49,8 @@ private:
     void consumeShortcuts();
     void connectCommands();
     void showLockKeys();
+    void followHistory(bool transferActive);
+    void showKeyMenu(QPoint globalPos);
     void keepPlace();
 
     EditorSession& session_;

@@ -1,17 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CVornView.h"
 
+#include "document/UserMessages.h"
+#include "editor/CommandTable.h"
 #include "editor/EditorSession.h"
 #include "ui/CKeyCodeOutView.h"
 #include "ui/KeyEventTranslator.h"
 #include "ui/ResponsiveClock.h"
+#include "view/OemCharset.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
 
 namespace vorn {
+
+namespace {
+
+constexpr std::string_view leftOutNote =
+    "Characters the keyboard cannot send were left out of the pasted text";
+
+} // namespace
 
 CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* parent)
     : QWidget(parent)
@@ -31,6 +43,7 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     bar->hide();
     host_.setProgressBar(bar);
     host_.setRedraw([this] {
+        finishReadStep();
         update();
         emit stateChanged();
     });
@@ -46,15 +59,25 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
         if (!afterStop_)
             return;
         transfers_->CancelTransfer();
+        finishReadStep();
         std::exchange(afterStop_, nullptr)();
     });
 }
 
 void CVornView::readFromKeyboard() {
+    readStep_ = session_.beginStep();
     if (transfers_)
         transfers_->ReadFromKB();
+    finishReadStep();
     update();
     emit stateChanged();
+}
+
+void CVornView::finishReadStep() {
+    if (!readStep_ || transferActive())
+        return;
+    session_.endStep(*readStep_, commandName(commandIds::readFromKb));
+    readStep_.reset();
 }
 
 void CVornView::writeIntoKeyboard() {
@@ -71,6 +94,7 @@ void CVornView::stopTransfer(std::function<void()> then) {
     }
     if (transfers_)
         transfers_->CancelTransfer();
+    finishReadStep();
     then();
 }
 
@@ -110,12 +134,16 @@ void CVornView::paintEvent(QPaintEvent*) {
 }
 
 // While a transfer runs the template cannot change: its end would overwrite or send it.
+// A right click selects as a left click does, then asks for the key's menu.
 void CVornView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || transferActive())
+    const bool right = event->button() == Qt::RightButton;
+    if ((event->button() != Qt::LeftButton && !right) || transferActive())
         return;
     const QPoint at = event->position().toPoint();
-    repaintAfter(session_.selection().mouseDown(at.x(), at.y()));
+    repaintAfter(session_.mouseDown(at.x(), at.y()));
     emit stateChanged();
+    if (right)
+        emit keyMenuRequested(event->globalPosition().toPoint());
 }
 
 void CVornView::keyPressEvent(QKeyEvent* event) {
@@ -128,7 +156,7 @@ void CVornView::keyPressEvent(QKeyEvent* event) {
     }
     if (transferActive())
         return;
-    repaintAfter(session_.selection().keyDown(*key));
+    repaintAfter(session_.keyDown(*key));
     emit stateChanged();
 }
 
@@ -146,7 +174,9 @@ void CVornView::keyReleaseEvent(QKeyEvent* event) {
 void CVornView::runEditCommand(int commandId) {
     if (transferActive())
         return;
-    switch (keyEdit_.run(commandId)) {
+    EditRepaint repaint = EditRepaint::nothing;
+    session_.recordStep(commandName(commandId), [&] { repaint = keyEdit_.run(commandId); });
+    switch (repaint) {
     case EditRepaint::view: update(); break;
     case EditRepaint::keyTextLine:
         update(LayoutRenderer::rectOf(viewGeometry::keyTextLines));
@@ -159,6 +189,45 @@ void CVornView::runEditCommand(int commandId) {
 bool CVornView::editCommandEnabled(int commandId) const {
     const int portKind = transfers_ ? transfers_->portKind() : TransferController::noPort;
     return !transferActive() && keyEdit_.isEnabled(commandId, portKind);
+}
+
+void CVornView::undo() {
+    if (!transferActive() && session_.undo())
+        update();
+    emit stateChanged();
+}
+
+void CVornView::redo() {
+    if (!transferActive() && session_.redo())
+        update();
+    emit stateChanged();
+}
+
+void CVornView::copyKey() {
+    QGuiApplication::clipboard()->setText(oemToClipboard(session_.selectedKeyText()));
+}
+
+void CVornView::cutKey() {
+    if (transferActive())
+        return;
+    copyKey();
+    EditRepaint ignored = EditRepaint::nothing;
+    session_.recordStep(commandName(commandIds::cutKey),
+                        [&] { ignored = keyEdit_.run(commandIds::clearKey); });
+    update();
+    emit stateChanged();
+}
+
+void CVornView::pasteKey() {
+    if (transferActive())
+        return;
+    int leftOut = 0;
+    const std::string text = clipboardToOem(QGuiApplication::clipboard()->text(), leftOut);
+    session_.paste(text);
+    if (leftOut > 0)
+        messages_.showStatus(leftOutNote, StatusKind::refusal);
+    update();
+    emit stateChanged();
 }
 
 void CVornView::showOutputTest() {

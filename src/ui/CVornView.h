@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor/EditingStateTransfer.h"
+#include "editor/EditorSession.h"
 #include "editor/KeyEditCommands.h"
 #include "editor/KeySelection.h"
 #include "transfer/KeyboardTransports.h"
@@ -14,11 +15,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vorn {
 
 class CKeyCodeOutView;
-class EditorSession;
 class UserMessages;
 
 // The layout view: draws the editor screen, passes mouse clicks on keys on, and keeps the two
@@ -47,6 +48,12 @@ public:
     // The Key Edit commands (ids of the Key Edit menu) and whether one is available now.
     void runEditCommand(int commandId);
     bool editCommandEnabled(int commandId) const;
+    // Undo and redo, and the clipboard commands on the selected key's content.
+    void undo();
+    void redo();
+    void copyKey();
+    void cutKey();
+    void pasteKey();
     // "Keyboard Output": the output test over the layout; it takes the keys while shown.
     void showOutputTest();
     void hideOutputTest();
@@ -61,6 +68,8 @@ public:
 signals:
     // A key, a click, a command or a transfer changed what the commands may do.
     void stateChanged();
+    // A right click selected a key: the window shows the key's menu at `globalPos`.
+    void keyMenuRequested(QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -72,6 +81,8 @@ protected:
 
 private:
     void repaintAfter(Repaint repaint);
+    // A read that has ended becomes one undoable step.
+    void finishReadStep();
 
     EditorSession& session_;
     UserMessages& messages_;
@@ -82,6 +93,7 @@ private:
     EditingStateTransfer editingTransfer_;
     std::unique_ptr<TransferController> transfers_;
     std::function<void()> afterStop_; // a stop asked for during a step
+    std::optional<EditorSession::PendingStep> readStep_;
     WindowKeyEditDialogs keyEditDialogs_;
     KeyEditCommands keyEdit_;
     CKeyCodeOutView* outputTest_;

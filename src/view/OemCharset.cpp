@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/OemCharset.h"
 
+#include <algorithm>
 #include <array>
 
 namespace vorn {
@@ -57,6 +58,39 @@ QString oemToUnicode(std::string_view bytes) {
     for (const char c : bytes)
         text.append(QChar(oemGlyph(static_cast<unsigned char>(c))));
     return text;
+}
+
+} // namespace vorn
+
+namespace vorn {
+
+QString oemToClipboard(std::string_view bytes) {
+    QString text;
+    text.reserve(static_cast<qsizetype>(bytes.size()));
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text.append(byte < 0x80 ? QChar(byte) : QChar(oemGlyph(byte)));
+    }
+    return text;
+}
+
+std::string clipboardToOem(const QString& text, int& leftOut) {
+    std::string bytes;
+    leftOut = 0;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            bytes += static_cast<char>(c.unicode());
+            continue;
+        }
+        // 0xFF would begin a scan code: it never comes from the clipboard.
+        const auto* last = codePage437.end() - 1;
+        const auto* found = std::find(codePage437.begin() + 0x80, last, c.unicode());
+        if (found == last)
+            ++leftOut;
+        else
+            bytes += static_cast<char>(found - codePage437.begin());
+    }
+    return bytes;
 }
 
 } // namespace vorn

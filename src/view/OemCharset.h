@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 namespace vorn {
@@ -12,5 +13,12 @@ char16_t oemGlyph(unsigned char byte);
 
 // A byte string (key text, caption, message) for display.
 QString oemToUnicode(std::string_view bytes);
+
+// A key text as plain text for the clipboard: the bytes below 0x80 as they are, the others as
+// the screen shows them.
+QString oemToClipboard(std::string_view bytes);
+// The clipboard's text as key text bytes; a character the code page lacks is left out and
+// counted in `leftOut`.
+std::string clipboardToOem(const QString& text, int& leftOut);
 
 } // namespace vorn

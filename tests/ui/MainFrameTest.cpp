@@ -11,8 +11,10 @@
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -91,6 +93,9 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  &Enter ASCII Code | Enter ASCII code as decimal | Enter ASCII code",
         "  Switch ASCII Display mode | Switch ASCII display mode | Display mode",
         "  Select Scan Code | Enter scan code from list | Enter Scan code (disabled)",
+        "  --",
+        "  &Undo\tCtrl+Z | Undo the last change | Undo (disabled)",
+        "  &Redo\tCtrl+Y | Redo the last undone change | Redo (disabled)",
         "&Configuration",
         "  &Read From KB | Read data from keyboard | Read data",
         "  &Write Into KB | Write data into keyboard | Write data",
@@ -189,6 +194,76 @@ TEST(MainFrame, TitleMarksAChangedTemplate) {
     EXPECT_TRUE(f.messages.questions.empty());
 }
 
+// Undo and Redo through the window: typing, a property dialog's OK, the menu's prompts.
+TEST(MainFrame, UndoRedoAndTheClipboard) {
+    FrameFixture f;
+    f.frame.show();
+    QApplication::setActiveWindow(&f.frame);
+    QWidget& view = *f.frame.view();
+    view.setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.frame));
+    QAction& undo = *f.frame.action(commandIds::undo);
+    QAction& redo = *f.frame.action(commandIds::redo);
+    const int key = f.session->editing().selectedKey;
+    const std::string caption = f.session->doc().keyLabel()[0];
+    QTest::keyClick(&view, Qt::Key_A);
+    QTest::keyClick(&view, Qt::Key_B);
+    EXPECT_TRUE(undo.isEnabled());
+    EXPECT_EQ(undo.statusTip().toStdString(), "Undo the last change: Typing in " + caption);
+    QTest::keySequence(&view, QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(f.session->doc().keyText()[key], "");
+    EXPECT_FALSE(f.frame.isWindowModified());
+    EXPECT_FALSE(undo.isEnabled());
+    EXPECT_EQ(redo.statusTip().toStdString(), "Redo: Typing in " + caption);
+    QTest::keySequence(&view, QKeySequence("Ctrl+Y"));
+    EXPECT_EQ(f.session->doc().keyText()[key], "ab");
+
+    // Copy this key, paste into the next one.
+    QTest::keySequence(&view, QKeySequence("Ctrl+C"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "ab");
+    QTest::keyClick(&view, Qt::Key_Down);
+    const int next = f.session->editing().selectedKey;
+    ASSERT_NE(next, key);
+    QTest::keySequence(&view, QKeySequence("Ctrl+V"));
+    EXPECT_EQ(f.session->doc().keyText()[next], "ab");
+    QTest::keySequence(&view, QKeySequence("Ctrl+X"));
+    EXPECT_EQ(f.session->doc().keyText()[next], "");
+    EXPECT_EQ(undo.statusTip(), "Undo the last change: Cut");
+    QTest::keySequence(&view, QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(f.session->doc().keyText()[next], "ab");
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QLineEdit*>("cardSuffix")->setText("x");
+        dialog->accept();
+    });
+    const TemplateImage before = f.session->doc().image();
+    f.frame.action(commandIds::configMr)->trigger();
+    EXPECT_NE(f.session->doc().image(), before);
+    EXPECT_EQ(undo.statusTip(), "Undo the last change: Config MR properties");
+    undo.trigger();
+    EXPECT_EQ(f.session->doc().image(), before);
+}
+
+// A right click selects the key under it and opens the key's menu.
+TEST(MainFrame, RightClickOpensTheKeyMenu) {
+    FrameFixture f;
+    f.frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.frame));
+    const auto [x, y] = f.session->doc().layout().slotPos()[3];
+    QTest::mouseClick(f.frame.view(), Qt::RightButton, {}, QPoint(x + 5, y + 5));
+    EXPECT_EQ(f.session->editing().selectedSlot, 3);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList items;
+    for (QAction* action : menu->actions())
+        items << action->text();
+    EXPECT_EQ(items.join(", "), "&Copy\tCtrl+C, Cu&t\tCtrl+X, &Paste\tCtrl+V, &Clear Current Key, "
+                                "&Undo\tCtrl+Z");
+    menu->close();
+}
+
 TEST(MainFrame, FirstPlaceFitsTheScreenCentred) {
     using windowPlacement::firstGeometry;
     EXPECT_EQ(firstGeometry(QRect(0, 0, 1600, 1000), QSize(750, 500)), QRect(200, 125, 1200, 750));
@@ -223,10 +298,13 @@ TEST(MainFrame, Shortcuts) {
     const struct {
         int id;
         QKeySequence keys;
-    } bound[] = {{57600, QKeySequence("Ctrl+N")}, {57601, QKeySequence("Ctrl+O")},
-                 {57601, QKeySequence("Ctrl+L")}, {57603, QKeySequence("Ctrl+S")},
-                 {32795, QKeySequence("Ctrl+D")}, {32774, QKeySequence("Ctrl+I")},
-                 {32798, QKeySequence("Ctrl+E")}};
+    } bound[] = {{57600, QKeySequence("Ctrl+N")},    {57601, QKeySequence("Ctrl+O")},
+                 {57601, QKeySequence("Ctrl+L")},    {57603, QKeySequence("Ctrl+S")},
+                 {32795, QKeySequence("Ctrl+D")},    {32774, QKeySequence("Ctrl+I")},
+                 {32798, QKeySequence("Ctrl+E")},    {33102, QKeySequence("Ctrl+C")},
+                 {33102, QKeySequence("Ctrl+Ins")},  {33103, QKeySequence("Ctrl+X")},
+                 {33103, QKeySequence("Shift+Del")}, {33104, QKeySequence("Ctrl+V")},
+                 {33104, QKeySequence("Shift+Ins")}};
     for (const auto& b : bound) {
         QSignalSpy spy(f.frame.action(b.id), &QAction::triggered);
         f.frame.action(b.id)->setEnabled(true);
@@ -243,7 +321,7 @@ TEST(MainFrame, Shortcuts) {
             EXPECT_EQ(spy.count(), 1) << action->shortcut().toString().toStdString();
             ++consumed;
         }
-    EXPECT_EQ(consumed, 10);
+    EXPECT_EQ(consumed, 2);
 }
 
 TEST(Dialogs, TextsOfTheSmallDialogs) {
