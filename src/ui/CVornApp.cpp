@@ -15,6 +15,7 @@
 
 #include <QBuffer>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -23,6 +24,9 @@ namespace vorn {
 namespace {
 
 constexpr int exitUsage = 2;
+
+// Set when fallBackToOffscreen chose the platforms.
+bool offscreenFallback = false;
 
 // Qt's own diagnostics are for developers: shown only with VORN_DEBUG set.
 void quietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -51,8 +55,25 @@ void CVornApp::quietQtMessages() {
         qInstallMessageHandler(quietMessageHandler);
 }
 
-EditorOptions CVornApp::parseCommandLine(int argc, char** argv) {
-    return EditorOptions::parse(argumentsOf(argc, argv), std::getenv("VORN_SIMULATE"));
+void CVornApp::fallBackToOffscreen() {
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    // X11 first: -display may still name a server.
+    qputenv("QT_QPA_PLATFORM", "xcb;offscreen");
+    offscreenFallback = true;
+}
+
+std::vector<std::string> CVornApp::argumentsFromEnd(int argc, char** argv) {
+    const auto end = std::find(argv + std::min(argc, 1), argv + argc, std::string_view("--"));
+    return {end, argv + argc};
+}
+
+EditorOptions CVornApp::parseCommandLine(int argc, char** argv,
+                                         const std::vector<std::string>& fromEnd) {
+    std::vector<std::string> arguments = argumentsOf(argc, argv);
+    arguments.insert(arguments.end(), fromEnd.begin(), fromEnd.end());
+    return EditorOptions::parse(arguments, std::getenv("VORN_SIMULATE"));
 }
 
 std::optional<int> CVornApp::answerWithoutWindow(const EditorOptions& options) {
@@ -68,10 +89,11 @@ std::optional<int> CVornApp::answerWithoutWindow(const EditorOptions& options) {
         std::cout << "vorn " << VORN_VERSION << '\n' << licenceNotice;
         return 0;
     }
-    const bool noDisplay =
-        qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (options.screenshot && noDisplay && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!options.screenshot && offscreenFallback && platformName() == "offscreen") {
+        std::cerr << "vorn: no display to show the window on"
+                     " (neither DISPLAY nor WAYLAND_DISPLAY is set)\n";
+        return exitUsage;
+    }
     return std::nullopt;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace vorn {
 
@@ -17,11 +19,18 @@ public:
 
     // Qt's own diagnostics go nowhere unless VORN_DEBUG is set; call before construction.
     static void quietQtMessages();
-    // The command line, VORN_SIMULATE included.
-    static EditorOptions parseCommandLine(int argc, char** argv);
-    // What needs no window (help, version, usage errors) is answered before the application
-    // exists, so it works without a display: the exit status then, else nothing. A screenshot
-    // without a display is drawn offscreen.
+    // Without a display (and no platform chosen) the application falls back to Qt's offscreen
+    // platform, so help, version, usage errors and screenshots need none; call before
+    // construction.
+    static void fallBackToOffscreen();
+    // The arguments from the first "--" on, which Qt must not see.
+    static std::vector<std::string> argumentsFromEnd(int argc, char** argv);
+    // The command line: what Qt left of the arguments before "--", then `fromEnd`;
+    // VORN_SIMULATE included.
+    static EditorOptions parseCommandLine(int argc, char** argv,
+                                          const std::vector<std::string>& fromEnd);
+    // What needs no window (help, version, usage errors, and a window without a display): the
+    // exit status then, else nothing.
     static std::optional<int> answerWithoutWindow(const EditorOptions& options);
 
     // The exit status: 0 success, 2 usage error or a file that cannot be used.

@@ -3,9 +3,14 @@
 
 int main(int argc, char** argv) {
     vorn::CVornApp::quietQtMessages();
-    const vorn::EditorOptions options = vorn::CVornApp::parseCommandLine(argc, argv);
+    vorn::CVornApp::fallBackToOffscreen();
+    // Qt takes its standard options (-style, -platform, ...) out of the arguments before "--";
+    // the rest of them and everything from "--" on are ours.
+    const std::vector<std::string> fromEnd = vorn::CVornApp::argumentsFromEnd(argc, argv);
+    int qtArgc = argc - static_cast<int>(fromEnd.size());
+    vorn::CVornApp app(qtArgc, argv);
+    const vorn::EditorOptions options = vorn::CVornApp::parseCommandLine(qtArgc, argv, fromEnd);
     if (const auto status = vorn::CVornApp::answerWithoutWindow(options))
         return *status;
-    vorn::CVornApp app(argc, argv);
     return app.run(options);
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/TestFolder.h"
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace vorn::test {
 namespace {
@@ -13,11 +15,20 @@ struct VornRun {
     QString err;
 };
 
-// Runs the editor with its settings store in `folder`.
-VornRun runVorn(const TestFolder& folder, const QStringList& arguments) {
+// Runs the editor with its settings store in `folder`, on Qt's offscreen platform unless
+// `display` names one (empty: none at all).
+VornRun runVorn(const TestFolder& folder, const QStringList& arguments,
+                std::optional<QString> display = std::nullopt) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (display) {
+        env.remove("QT_QPA_PLATFORM");
+        env.remove("WAYLAND_DISPLAY");
+        env.remove("DISPLAY");
+        if (!display->isEmpty())
+            env.insert("DISPLAY", *display);
+    }
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(folder.path("config")));
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(folder.dir().string()));
     env.remove("VORN_SIMULATE");
@@ -63,6 +74,41 @@ TEST(Screenshot, UsageErrors) {
         EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith("vorn: ")) << run.err.toStdString();
     }
+}
+
+// Qt's standard options are Qt's; ours still work beside them, and after "--" nothing is Qt's.
+TEST(Screenshot, TakesQtsStandardOptions) {
+    TestFolder folder;
+    const QString png = QString::fromStdString(folder.path("view.png"));
+    const VornRun styled = runVorn(folder, {"-style", "Fusion", "--model=2014", "--screenshot", png});
+    EXPECT_EQ(styled.exitCode, 0) << styled.err.toStdString();
+    EXPECT_EQ(QImage(png).size(), QSize(750, 420));
+
+    // A display that is not there is never tried.
+    const VornRun offscreen =
+        runVorn(folder, {"-platform", "offscreen", "--screenshot", png}, ":9999");
+    EXPECT_EQ(offscreen.exitCode, 0) << offscreen.err.toStdString();
+
+    const VornRun ended = runVorn(folder, {"--screenshot", png, "--", "-style"});
+    EXPECT_EQ(ended.exitCode, 0);
+    EXPECT_TRUE(ended.err.startsWith("vorn: The template file: <-style> can't be read"))
+        << ended.err.toStdString();
+}
+
+TEST(Screenshot, NeedsNoDisplay) {
+    TestFolder folder;
+    const QString png = QString::fromStdString(folder.path("view.png"));
+    EXPECT_EQ(runVorn(folder, {"--help"}, "").exitCode, 0);
+    EXPECT_EQ(runVorn(folder, {"--screenshot", png}, "").exitCode, 0);
+    EXPECT_TRUE(QFile::exists(png));
+    const VornRun bogus = runVorn(folder, {"-style", "Fusion", "--bogus"}, "");
+    EXPECT_EQ(bogus.exitCode, 2);
+    EXPECT_TRUE(bogus.err.startsWith("vorn: unknown option --bogus")) << bogus.err.toStdString();
+    // The window itself needs one: a message, not Qt's abort.
+    const VornRun window = runVorn(folder, {}, "");
+    EXPECT_EQ(window.exitCode, 2);
+    EXPECT_EQ(window.err.toStdString(), "vorn: no display to show the window on"
+                                        " (neither DISPLAY nor WAYLAND_DISPLAY is set)\n");
 }
 
 } // namespace
