@@ -6,8 +6,8 @@ include(GNUInstallDirs)
 set(VORN_APP_ID org.vorn.Vorn)
 # The release of PROJECT_VERSION: shown in the metainfo, the manual pages and the changelog.
 set(VORN_RELEASE_DATE 2026-12-10)
-set(VORN_SCREENSHOT_BASE_URL "https://vorn.example.org/docs" CACHE STRING
-  "Web address of the folder holding the README's screenshots (AppStream takes only web addresses)")
+set(VORN_HOMEPAGE "" CACHE STRING
+  "Vorn's web address, for the metainfo and the package; the README's screenshots must be under its docs/")
 set(VORN_PACKAGE_MAINTAINER "The Vorn developers <vorn@example.org>" CACHE STRING
   "Maintainer field of the Debian package and its changelog")
 
@@ -20,8 +20,31 @@ set(VORN_DOC_DIR ${CMAKE_INSTALL_DATAROOTDIR}/doc/vorn)
 install(FILES data/${VORN_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES data/icons/${VORN_APP_ID}.svg
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
-configure_file(data/${VORN_APP_ID}.metainfo.xml.in ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.metainfo.xml
-  @ONLY)
+# The metainfo for the web address HOMEPAGE, written to OUTPUT. Software centres show the
+# README's screenshots, which AppStream takes by web address only: without a homepage the
+# metainfo names neither.
+function(vorn_configure_metainfo homepage output)
+  string(REGEX REPLACE "/+$" "" homepage "${homepage}")
+  set(VORN_METAINFO_WEB "")
+  if(homepage)
+    if(NOT homepage MATCHES "^https?://[^ <>&\"]+$")
+      message(FATAL_ERROR "VORN_HOMEPAGE must be a web address (https://...), not '${homepage}'")
+    endif()
+    set(VORN_METAINFO_WEB "  <url type=\"homepage\">${homepage}</url>
+  <screenshots>
+    <screenshot type=\"default\">
+      <caption>A template for the VQ5040 keyboard</caption>
+      <image>${homepage}/docs/screenshot-vq5040.png</image>
+    </screenshot>
+    <screenshot>
+      <caption>A template for the TR6080 keyboard</caption>
+      <image>${homepage}/docs/screenshot-tr6080.png</image>
+    </screenshot>
+  </screenshots>")
+  endif()
+  configure_file(${PROJECT_SOURCE_DIR}/data/${VORN_APP_ID}.metainfo.xml.in ${output} @ONLY)
+endfunction()
+vorn_configure_metainfo("${VORN_HOMEPAGE}" ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.metainfo.xml)
 install(FILES ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 
@@ -69,6 +92,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${VORN_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+if(VORN_HOMEPAGE)
+  string(REGEX REPLACE "/+$" "" CPACK_DEBIAN_PACKAGE_HOMEPAGE "${VORN_HOMEPAGE}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
