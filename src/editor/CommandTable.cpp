@@ -75,9 +75,9 @@ constexpr std::array commands{
                 ""},
 };
 
-constexpr std::array templateMenu{newTemplate, loadTemplate, saveTemplate, saveTemplateAs,
-                                  separator,   loadDefault,  separator,    importText,
-                                  exportText,  separator,    exitApp};
+constexpr std::array templateMenu{
+    newTemplate, loadTemplate, saveTemplate, saveTemplateAs,  separator, loadDefault, separator,
+    importText,  exportText,   separator,    recentTemplates, separator, exitApp};
 // The models' commands in the order of the model catalog's menu column.
 const std::array<int, 7> keyboardMenu = [] {
     std::array<int, 7> ids{};

@@ -42,7 +42,8 @@ inline constexpr int redo = 33101;
 inline constexpr int copyKey = 33102;
 inline constexpr int cutKey = 33103;
 inline constexpr int pasteKey = 33104;
-inline constexpr int separator = 0; // in menu and toolbar lists
+inline constexpr int recentTemplates = 33110; // the submenu, in menu lists
+inline constexpr int separator = 0;           // in menu and toolbar lists
 } // namespace commandIds
 
 // One menu command: its item text ("\t" before the shortcut text shown), the status bar

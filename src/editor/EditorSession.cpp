@@ -6,6 +6,8 @@
 #include "editor/EditorDialogs.h"
 #include "image/KeyTextChecks.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 namespace vorn {
@@ -24,7 +26,8 @@ EditorSession::EditorSession(SettingsStore& settings, UserMessages& messages,
     , dialogs_(dialogs)
     , doc_(settings, messages, std::move(places))
     , selection_(doc_, editing_, messages)
-    , history_(std::move(now)) {}
+    , history_(std::move(now))
+    , recent_(settings) {}
 
 std::string EditorSession::windowTitle(std::string_view marker) const {
     return title_ + std::string(marker) + " - " + std::string(applicationTitle);
@@ -70,6 +73,7 @@ bool EditorSession::loadDocument(const std::string& path) {
     if (!doc_.onOpenDocument(path))
         return false;
     history_.clear();
+    recent_.add(path);
     path_ = path;
     setTitle(fileNameOf(path));
     initialUpdate();
@@ -82,9 +86,14 @@ bool EditorSession::save() {
     return saveTo(path_);
 }
 
+// A name typed without an extension gets the templates' own.
 bool EditorSession::saveAs() {
-    const auto chosen = dialogs_.chooseTemplateToSave(path_);
-    if (!chosen || !saveTo(*chosen))
+    auto chosen = dialogs_.chooseTemplateToSave(path_);
+    if (!chosen)
+        return false;
+    if (!std::filesystem::path(*chosen).has_extension())
+        *chosen += ".tpl";
+    if (!saveTo(*chosen))
         return false;
     path_ = *chosen;
     setTitle(fileNameOf(*chosen));
@@ -92,7 +101,30 @@ bool EditorSession::saveAs() {
 }
 
 bool EditorSession::saveTo(const std::string& path) {
-    return doc_.onSaveDocument(path) == FileResult::done;
+    if (doc_.onSaveDocument(path) != FileResult::done)
+        return false;
+    recent_.add(path);
+    return true;
+}
+
+bool EditorSession::openRecent(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        recent_.remove(path);
+        messages_.showMessage("The template file: <" + path +
+                              "> is no longer there !!\nIt is taken off the recent templates.");
+        return false;
+    }
+    return saveModified() && loadDocument(path);
+}
+
+bool EditorSession::openDropped(const std::string& path) {
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::ranges::transform(extension, extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == ".txt")
+        return importTextData(path);
+    return saveModified() && loadDocument(path);
 }
 
 bool EditorSession::saveModified() {
@@ -116,11 +148,13 @@ bool EditorSession::loadDefault() {
 
 bool EditorSession::importTextData() {
     const auto chosen = dialogs_.chooseTextFile(false);
-    if (!chosen)
-        return false;
+    return chosen && importTextData(*chosen);
+}
+
+bool EditorSession::importTextData(const std::string& path) {
     bool imported = false;
     recordStep("Import Text Data", [&] {
-        imported = doc_.importTextData(*chosen);
+        imported = doc_.importTextData(path);
         if (imported)
             title_ = doc_.documentTitle();
     });

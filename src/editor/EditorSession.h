@@ -4,6 +4,7 @@
 #include "document/VornDoc.h"
 #include "editor/EditingState.h"
 #include "editor/KeySelection.h"
+#include "editor/RecentTemplates.h"
 #include "editor/UndoHistory.h"
 
 #include <functional>
@@ -64,7 +65,15 @@ public:
     bool saveAs();
     bool loadDefault();
     bool importTextData();
+    bool importTextData(const std::string& path);
     bool exportTextData();
+    // The Recent Templates menu: asks to save a modified template, then loads the file. A file
+    // that has gone is taken off the list, with a message naming it.
+    bool openRecent(const std::string& path);
+    // A file dropped on the window: a text file (".txt") is imported, anything else loaded as
+    // a template after the save question.
+    bool openDropped(const std::string& path);
+    const RecentTemplates& recentTemplates() const { return recent_; }
     // The Keyboard menu: asks to save a modified template, then "Select Keyboard", then
     // switches (also to the current model). The new template belongs to no file.
     bool selectModel(int modelId);
@@ -117,6 +126,7 @@ private:
     EditingState editing_;
     KeySelection selection_;
     UndoHistory history_;
+    RecentTemplates recent_;
     std::string path_;
     std::string title_{untitled};
     std::function<void()> initialUpdateHook_;

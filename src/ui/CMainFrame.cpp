@@ -18,10 +18,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
@@ -82,6 +85,7 @@ CMainFrame::CMainFrame(EditorSession& session, UserMessages& messages, QWidget* 
     , lockKeys_(LockKeyState::fromLeds()) {
     setWindowIcon(applicationIcon());
     setCentralWidget(view_);
+    setAcceptDrops(true);
     createActions();
     createMenus();
     createToolBar();
@@ -128,6 +132,8 @@ void CMainFrame::createMenus() {
         for (const int id : menuInfo.items) {
             if (id == separator)
                 menu->addSeparator();
+            else if (id == recentTemplates)
+                createRecentMenu(*menu);
             else
                 menu->addAction(actions_.at(id));
         }
@@ -135,6 +141,29 @@ void CMainFrame::createMenus() {
     // The clipboard commands live in the key's menu; their shortcuts work everywhere.
     for (const int id : {copyKey, cutKey, pasteKey})
         addAction(actions_.at(id));
+}
+
+void CMainFrame::createRecentMenu(QMenu& parent) {
+    recentMenu_ = parent.addMenu("Recent &Templates");
+    connect(recentMenu_, &QMenu::aboutToShow, this, &CMainFrame::fillRecentMenu);
+    fillRecentMenu();
+}
+
+// Items "&1 name" with the full path as their prompt, most recent first.
+void CMainFrame::fillRecentMenu() {
+    recentMenu_->clear();
+    const auto& files = session_.recentTemplates().files();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string path = files[i];
+        QAction* item =
+            recentMenu_->addAction(QString::fromStdString(RecentTemplates::itemText(i, path)));
+        item->setStatusTip(QString::fromStdString(path));
+        connect(item, &QAction::triggered, this, [this, path] {
+            session_.openRecent(path);
+            followState();
+        });
+    }
+    recentMenu_->setEnabled(!files.empty() && !view_->transferActive());
 }
 
 void CMainFrame::createToolBar() {
@@ -243,6 +272,8 @@ void CMainFrame::followState() {
         if (changesTemplate(id))
             action->setEnabled(!active);
     }
+    if (recentMenu_)
+        recentMenu_->setEnabled(!session_.recentTemplates().files().empty() && !active);
     actions_[configKb]->setEnabled(keyboardPropertiesEnabled(session_.doc(), active));
     actions_[configMr]->setEnabled(cardReaderPropertiesEnabled(session_.doc(), active));
     for (const int id : KeyEditCommands::allIds())
@@ -312,6 +343,31 @@ void CMainFrame::keepPlace() {
     namespace place = windowPlacement;
     placeStore_->writeBytes(place::section, place::geometryEntry, saveGeometry().toStdString());
     placeStore_->writeBytes(place::section, place::stateEntry, saveState().toStdString());
+}
+
+// One local file dropped on the window is loaded or imported; never during a transfer.
+std::optional<std::string> CMainFrame::droppedFile(const QMimeData& data) const {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile() || view_->transferActive())
+        return std::nullopt;
+    return urls.front().toLocalFile().toStdString();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (droppedFile(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const auto path = droppedFile(*event->mimeData());
+    if (!path)
+        return;
+    event->acceptProposedAction();
+    // The questions and messages come after the drop has ended.
+    QTimer::singleShot(0, this, [this, file = *path] {
+        session_.openDropped(file);
+        followState();
+    });
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

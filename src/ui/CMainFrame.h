@@ -5,8 +5,12 @@
 
 #include <QMainWindow>
 #include <map>
+#include <optional>
+#include <string>
 
 class QAction;
+class QMenu;
+class QMimeData;
 class QLabel;
 class QToolBar;
 
@@ -40,11 +44,16 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createActions();
     void createMenus();
     void createToolBar();
+    void createRecentMenu(QMenu& parent);
+    void fillRecentMenu();
+    std::optional<std::string> droppedFile(const QMimeData& data) const;
     void createStatusBar();
     void consumeShortcuts();
     void connectCommands();
@@ -57,6 +66,7 @@ private:
     UserMessages& messages_;
     CVornView* view_;
     QToolBar* toolBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
     std::map<int, QAction*> actions_;
     QLabel* capsIndicator_ = nullptr;
     QLabel* numIndicator_ = nullptr;

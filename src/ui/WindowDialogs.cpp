@@ -10,7 +10,7 @@ namespace vorn {
 
 namespace {
 
-constexpr auto allFiles = "All Files (*)";
+constexpr auto templateFilters = "Templates (*.tpl);;All files (*)";
 
 std::optional<std::string> chosen(const QString& path) {
     if (path.isEmpty())
@@ -21,12 +21,17 @@ std::optional<std::string> chosen(const QString& path) {
 } // namespace
 
 std::optional<std::string> WindowDialogs::chooseTemplateToLoad() {
-    return chosen(QFileDialog::getOpenFileName(parent_, "Open", QString(), allFiles));
+    return chosen(QFileDialog::getOpenFileName(parent_, "Open", QString(), templateFilters));
 }
 
+// A name typed without an extension gets ".tpl"; the dialog asks before replacing that file.
 std::optional<std::string> WindowDialogs::chooseTemplateToSave(const std::string& current) {
-    return chosen(QFileDialog::getSaveFileName(parent_, "Save As", QString::fromStdString(current),
-                                               allFiles));
+    QFileDialog dialog(parent_, "Save As", QString::fromStdString(current), templateFilters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("tpl");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().front());
 }
 
 std::optional<std::string> WindowDialogs::chooseTextFile(bool exporting) {

@@ -2,6 +2,7 @@
 #include "image/KeyTextEncoder.h"
 #include "support/EditorFixture.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace vorn::test {
@@ -232,6 +233,69 @@ TEST(EditorSession, ClickSelectsAKeyAndTheEnterKeysUpperPartSelectsItsLowerPart)
     EXPECT_FALSE(f.session->editing().slotHighlight[0]);
     const auto [x0, y0] = layout.slotPos()[0];
     EXPECT_EQ(f.session->selection().mouseDown(x0, y0), Repaint::nothing); // on the edge
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+// The last eight templates loaded or saved, most recent first, kept across sessions; one
+// that has gone is taken off with a message.
+TEST(EditorSession, RecentTemplates) {
+    SessionFixture f;
+    ASSERT_TRUE(f.session->start(std::nullopt, std::nullopt));
+    std::vector<std::string> paths;
+    for (int i = 0; i < 10; ++i) {
+        paths.push_back(templateFile(f, "t" + std::to_string(i) + ".tpl"));
+        ASSERT_TRUE(f.session->loadDocument(paths.back()));
+    }
+    f.dialogs.savePath = f.folder.path("saved");
+    ASSERT_TRUE(f.session->saveAs());
+    ASSERT_TRUE(f.session->loadDocument(paths[7])); // again: moves to the front
+    f.reopen();
+    const std::vector<std::string> expected{
+        paths[7], f.folder.path("saved.tpl"), paths[9], paths[8], paths[6], paths[5], paths[4],
+        paths[3]};
+    EXPECT_EQ(f.session->recentTemplates().files(), expected);
+    EXPECT_EQ(RecentTemplates::itemText(0, "/x/fish & chips.tpl"), "&1 fish && chips.tpl");
+
+    std::filesystem::remove(paths[9]);
+    EXPECT_FALSE(f.session->openRecent(paths[9]));
+    EXPECT_EQ(f.messages.messages.back(), "The template file: <" + paths[9] +
+                                              "> is no longer there !!\nIt is taken off the "
+                                              "recent templates.");
+    EXPECT_EQ(f.session->recentTemplates().files().size(), 7u);
+    ASSERT_TRUE(f.session->openRecent(paths[3]));
+    EXPECT_EQ(f.session->path(), paths[3]);
+}
+
+// Save As of a name without an extension writes NAME.tpl; a dropped text file is imported,
+// any other file loaded after the save question.
+TEST(EditorSession, SaveAsAddsTheExtensionAndDroppedFilesOpen) {
+    SessionFixture f;
+    ASSERT_TRUE(f.session->start(std::nullopt, 2013));
+    f.session->doc().setKeyText(5, "xy");
+    f.dialogs.savePath = f.folder.path("shop");
+    ASSERT_TRUE(f.session->saveAs());
+    EXPECT_EQ(f.session->path(), f.folder.path("shop.tpl"));
+    EXPECT_TRUE(std::filesystem::exists(f.folder.path("shop.tpl")));
+    EXPECT_FALSE(std::filesystem::exists(f.folder.path("shop")));
+    f.dialogs.textPath = f.folder.path("shop.TXT");
+    ASSERT_TRUE(f.session->exportTextData());
+
+    const std::string other = templateFile(f, "other.tpl");
+    f.session->doc().setKeyText(5, "changed");
+    EXPECT_FALSE(f.session->openDropped(other)); // Cancel on the save question
+    EXPECT_EQ(f.session->path(), f.folder.path("shop.tpl"));
+    f.messages.saveAnswer = SaveAnswer::no;
+    ASSERT_TRUE(f.session->openDropped(other));
+    EXPECT_EQ(f.session->path(), other);
+    EXPECT_EQ(f.session->doc().keyText()[5], "ab");
+    ASSERT_TRUE(f.session->openDropped(f.folder.path("shop.TXT")));
+    EXPECT_EQ(f.session->doc().keyText()[5], "xy");
+    EXPECT_EQ(f.session->path(), other); // an import keeps the template's file
 }
 
 } // namespace

@@ -73,6 +73,8 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  &Import Text Data\tCtrl+I | Import template data from a text file | Import text data",
         "  &Export Text Data\tCtrl+E | Export template data from a text file | Export text data",
         "  --",
+        "  Recent &Templates |  | Recent Templates (disabled)",
+        "  --",
         "  E&xit | Quit the application; prompts to save documents | Exit",
         "Key&board",
         "  VQ2710 | Select VQ2710 keyboard | VQ2710",
