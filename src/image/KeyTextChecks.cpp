@@ -17,9 +17,12 @@ public:
 
     bool literal(char) { return true; }
     bool open(bool) { return true; }
-    // A 0x00 would end the key's record: it cannot be stored.
+    // Some bytes cannot be stored as the characters they are: a 0x00 would end the key's
+    // record, a 0xFD would take the next byte as a delay or Caps operand ("\xFDA" comes back
+    // as "[Delay65]") and a 0xFE is the level separator. Their words are "[Delay5]", "[Caps]"
+    // and "[Separator]".
     bool plain(char c) {
-        if (c == '\0')
+        if (c == '\0' || c == '\xFD' || c == '\xFE')
             return false;
         if (decimal_) {
             *decimal_ += '[';

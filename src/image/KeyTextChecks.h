@@ -12,8 +12,8 @@ namespace vorn {
 inline constexpr std::string_view wrongKeyTextMessage = "Wrong function word or scan code word!!";
 inline constexpr std::string_view wrongAsciiTextMessage = "Wrong ASCII or function word!!";
 
-// A valid ASCII-mode text (or empty). A text with a 0x00 byte, or with 0xFF as its first
-// byte, cannot be stored: it is valid in neither mode.
+// A valid ASCII-mode text (or empty). A text with a plain 0x00, 0xFD or 0xFE byte, or with
+// 0xFF as its first byte, cannot be stored as written: it is valid in neither mode.
 bool isAsciiText(std::string_view text);
 // A valid scan-code-mode text (or empty).
 bool isScanText(std::string_view text);

@@ -153,8 +153,10 @@ TEST_F(Vornctl, BuildRefusesInvalidTextsAndKeepsTheOldFile) {
     EXPECT_EQ(r.err, "Wrong function word or scan code word!!\nkey 4\n");
     EXPECT_EQ(read(path("out.tpl")), "old contents");
 
-    // Bytes a record cannot keep: a 0x00 would end it, a 0xFF first would make "[F7]" of it.
-    for (const char* line : {"7\t\\xffA\n", "7\ta\\x00b\n", "7\t\\xff\n"}) {
+    // Bytes a record cannot keep as written: a 0x00 would end it, a 0xFD would make
+    // "[Delay65]" of "\xfdA", a 0xFE "[Separator]", a 0xFF first "[F7]" of "\xffA".
+    for (const char* line :
+         {"7\t\\xffA\n", "7\ta\\x00b\n", "7\t\\xff\n", "7\t\\xfdA\n", "7\ta\\xfe\n"}) {
         r = run({"build", "-o", path("out.tpl")}, line);
         EXPECT_EQ(r.status, 1) << line;
         EXPECT_EQ(r.err, "Wrong function word or scan code word!!\nkey 7\n") << line;

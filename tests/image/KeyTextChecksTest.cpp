@@ -47,10 +47,18 @@ TEST(KeyTextChecks, ModesAcceptTheirTexts) {
         {"[F1][[F2]", false, false},
         {"[[F1]", false, false}, // a literal bracket, then a stray "]"
         {"[F[1]", false, false},
-        {std::string("\x01\xFD\xFF", 3), true, false},
-        // What cannot be stored: a 0x00 ends the record, a 0xFF first starts a scan code.
+        {"\x01\xFC\xFF", true, false},
+        {"a\rb", true, false}, // kept as 0x0D, the byte of [CR]
+        // What cannot be stored as written: a 0x00 ends the record, a 0xFD takes the next byte
+        // as its operand, a 0xFE is the level separator, a 0xFF first starts a scan code.
         {std::string("a\0b", 3), false, false},
         {std::string("\0", 1), false, false},
+        {"\xFD", false, false},
+        {"a\xFD"
+         "b",
+         false, false},
+        {"\xFE", false, false},
+        {"[Delay5]\xFE", false, false},
         {"\xFF"
          "A",
          false, false},
@@ -85,6 +93,7 @@ TEST(DecimalDisplayForm, ShowsCharactersAsCodesAndKeepsFunctionWords) {
         {" ", "[32]"},
         {"\xFF", ""},
         {"a\xFF", "[97][255]"},
+        {"a\xFE", ""},
         {"[Delay5][Separator][Caps]x", "[Delay5][Separator][Caps][120]"},
         {"[ShiftLevel4]", "[ShiftLevel4]"},
         {"a]", ""},

@@ -126,6 +126,34 @@ TEST(RoundTrip, DocumentedExceptionsDecodeToAnotherText) {
     EXPECT_EQ(decodeAlone(encodeKeyText("[0E0][Enter]")), "[PADEnter]");
 }
 
+// Plain bytes that a record keeps as other codes make texts the check refuses; a plain CR and
+// a 0xFF after the first byte are kept as what they are.
+TEST(RoundTrip, PlainBytesComeBackAsThemselvesOrTheTextIsRefused) {
+    const struct {
+        std::string text;
+        std::string back;
+        bool valid;
+    } cases[] = {
+        {"\xFD"
+         "A",
+         "[Delay65]", false},
+        {"\xFD\xFC", "[Caps]", false},
+        {"x\xFD", "x", false},
+        {"a\xFE"
+         "b",
+         "a[Separator]b", false},
+        {"\xFF"
+         "A",
+         "[F7]", false},
+        {"a\rb", "a[CR]b", true},
+        {"a\xFF\xFC", "a\xFF\xFC", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(decodeAlone(encodeKeyText(c.text)), c.back) << c.text;
+        EXPECT_EQ(isValidKeyText(c.text), c.valid) << c.text;
+    }
+}
+
 TEST(RoundTrip, ImagesSurviveDecodeAndEncode) {
     TextGenerator gen(7);
     for (int round = 0; round < 200; ++round) {
