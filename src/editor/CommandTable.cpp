@@ -71,6 +71,12 @@ constexpr std::array commands{
     CommandInfo{copyKey, "&Copy\tCtrl+C", "Copy the key's content to the clipboard", "Copy", ""},
     CommandInfo{cutKey, "Cu&t\tCtrl+X", "Copy the key's content to the clipboard and clear the key",
                 "Cut", ""},
+    CommandInfo{zoomIn, "Zoom &In\tCtrl++", "Draw the keyboard larger", "Zoom In", ""},
+    CommandInfo{zoomOut, "Zoom &Out\tCtrl+-", "Draw the keyboard smaller", "Zoom Out", ""},
+    CommandInfo{actualSize, "&Actual Size\tCtrl+0", "Draw the keyboard at its actual size",
+                "Actual Size", ""},
+    CommandInfo{fitToWindow, "&Fit to Window", "Draw the keyboard as large as the window allows",
+                "Fit to Window", ""},
     CommandInfo{pasteKey, "&Paste\tCtrl+V", "Insert the clipboard's text at the caret", "Paste",
                 ""},
 };
@@ -90,7 +96,8 @@ constexpr std::array keyEditMenu{clearKey,       asciiMode,  scanMode,  capsCode
                                  separator,      undo,       redo};
 constexpr std::array configurationMenu{readFromKb, writeIntoKb, configKb, configMr};
 constexpr std::array testingMenu{keyboardOutput};
-constexpr std::array viewMenu{viewToolbar, viewStatusBar};
+constexpr std::array viewMenu{viewToolbar, viewStatusBar, separator,  zoomIn,
+                              zoomOut,     actualSize,    fitToWindow};
 constexpr std::array helpMenu{about, keyWordList};
 
 const std::array menus{

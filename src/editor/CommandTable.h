@@ -43,7 +43,11 @@ inline constexpr int copyKey = 33102;
 inline constexpr int cutKey = 33103;
 inline constexpr int pasteKey = 33104;
 inline constexpr int recentTemplates = 33110; // the submenu, in menu lists
-inline constexpr int separator = 0;           // in menu and toolbar lists
+inline constexpr int zoomIn = 33120;
+inline constexpr int zoomOut = 33121;
+inline constexpr int actualSize = 33122;
+inline constexpr int fitToWindow = 33123;
+inline constexpr int separator = 0; // in menu and toolbar lists
 } // namespace commandIds
 
 // One menu command: its item text ("\t" before the shortcut text shown), the status bar

@@ -19,6 +19,15 @@ std::optional<int> modelIdOf(const std::string& text) {
     return id;
 }
 
+std::optional<double> scaleOf(const std::string& text) {
+    double scale = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, scale, std::chars_format::fixed);
+    if (ec != std::errc() || ptr != end || !(scale >= 0.5 && scale <= 4))
+        return std::nullopt;
+    return scale;
+}
+
 } // namespace
 
 EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
@@ -27,6 +36,7 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
     if (simulateVariable && *simulateVariable)
         options.keyboard.simulatorMemoryFiles = {simulateVariable};
     std::optional<std::string> port;
+    std::optional<double> scale;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size() && options.error.empty(); ++i) {
         // "--name=value" gives the value with the name, as vornctl takes it.
@@ -71,6 +81,12 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
             port = value();
         } else if (argument == "--screenshot") {
             options.screenshot = value();
+        } else if (argument == "--scale") {
+            if (const auto text = value()) {
+                scale = scaleOf(*text);
+                if (!scale)
+                    options.error = "--scale takes a factor from 0.5 to 4";
+            }
         } else if (argument.starts_with("-") && argument != "-") {
             options.error = "unknown option " + argument;
         } else if (options.file) {
@@ -78,6 +94,11 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
         } else {
             options.file = argument;
         }
+    }
+    if (options.error.empty() && scale) {
+        if (!options.screenshot)
+            options.error = "--scale goes with --screenshot";
+        options.screenshotScale = *scale;
     }
     if (options.error.empty() && port) {
         if (*port != "driver" && *port != "usb")
@@ -91,7 +112,7 @@ EditorOptions EditorOptions::parse(const std::vector<std::string>& arguments,
 
 std::string EditorOptions::usage() {
     return "Usage: vorn [FILE] [--model ID] [--simulate MEMFILE] [--simulate-port driver]\n"
-           "            [--screenshot PNG]\n"
+           "            [--screenshot PNG [--scale F]]\n"
            "The editor of programmable keyboard templates.\n"
            "\n"
            "FILE                   a template file (2048 bytes) to open at start\n"
@@ -101,6 +122,7 @@ std::string EditorOptions::usage() {
            "                       (also VORN_SIMULATE=MEMFILE)\n"
            "--simulate-port driver connect it behind the simulated keyboard driver\n"
            "--screenshot PNG       draw the view as it shows after start into PNG and exit\n"
+           "--scale F              draw the screenshot at factor F (0.5 to 4; 1 by default)\n"
            "--help                 show this help\n"
            "--version              show the version\n"
            "An option's value may also follow it after '=' (--model=2014); after '--' every\n"

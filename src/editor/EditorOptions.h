@@ -10,12 +10,14 @@
 namespace vorn {
 
 // The editor's command line:
-// vorn [FILE] [--model ID] [--simulate MEMFILE] [--simulate-port driver] [--screenshot PNG]
+// vorn [FILE] [--model ID] [--simulate MEMFILE] [--simulate-port driver] [--screenshot PNG
+//      [--scale F]]
 struct EditorOptions {
     std::optional<std::string> file;
     std::optional<int> modelId;
     KeyboardChoice keyboard;
     std::optional<std::string> screenshot;
+    double screenshotScale = 1.0; // --scale F, 0.5 to 4
     bool help = false;
     bool version = false;
     std::string error; // a usage error, empty when the line is fine

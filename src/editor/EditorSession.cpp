@@ -22,7 +22,8 @@ std::string fileNameOf(const std::string& path) {
 
 EditorSession::EditorSession(SettingsStore& settings, UserMessages& messages,
                              EditorDialogs& dialogs, DocumentPlaces places, UndoHistory::Clock now)
-    : messages_(messages)
+    : settings_(settings)
+    , messages_(messages)
     , dialogs_(dialogs)
     , doc_(settings, messages, std::move(places))
     , selection_(doc_, editing_, messages)

@@ -30,6 +30,7 @@ public:
                   UndoHistory::Clock now = &std::chrono::steady_clock::now);
 
     CVornDoc& doc() { return doc_; }
+    SettingsStore& settings() { return settings_; }
     const CVornDoc& doc() const { return doc_; }
     EditingState& editing() { return editing_; }
     const EditingState& editing() const { return editing_; }
@@ -120,6 +121,7 @@ private:
     void documentUpdate();
     void setTitle(std::string title);
 
+    SettingsStore& settings_;
     UserMessages& messages_;
     EditorDialogs& dialogs_;
     CVornDoc doc_;

@@ -26,6 +26,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
@@ -45,6 +46,9 @@ std::map<int, QList<QKeySequence>> boundShortcuts() {
             {importText, {QKeySequence("Ctrl+I")}},
             {exportText, {QKeySequence("Ctrl+E")}},
             {undo, {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}},
+            {zoomIn, {QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}},
+            {zoomOut, {QKeySequence("Ctrl+-")}},
+            {actualSize, {QKeySequence("Ctrl+0")}},
             {redo, {QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}},
             {copyKey, {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}},
             {cutKey, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}},
@@ -84,7 +88,12 @@ CMainFrame::CMainFrame(EditorSession& session, UserMessages& messages, QWidget* 
     , view_(new CVornView(session, messages, this))
     , lockKeys_(LockKeyState::fromLeds()) {
     setWindowIcon(applicationIcon());
-    setCentralWidget(view_);
+    auto* scroller = new QScrollArea(this);
+    scroller->setWidget(view_);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    setCentralWidget(scroller);
     setAcceptDrops(true);
     createActions();
     createMenus();
@@ -121,6 +130,7 @@ void CMainFrame::createActions() {
         actions_[model.menuCommand]->setCheckable(true);
     actions_[viewToolbar]->setCheckable(true);
     actions_[viewStatusBar]->setCheckable(true);
+    actions_[fitToWindow]->setCheckable(true);
     actions_[viewToolbar]->setChecked(true);
     actions_[viewStatusBar]->setChecked(true);
 }
@@ -248,6 +258,10 @@ void CMainFrame::connectCommands() {
     on(pasteKey, [this] { view_->pasteKey(); });
     connect(view_, &CVornView::keyMenuRequested, this, &CMainFrame::showKeyMenu);
     on(keyboardOutput, [this] { view_->showOutputTest(); });
+    on(zoomIn, [this] { view_->zoomIn(); });
+    on(zoomOut, [this] { view_->zoomOut(); });
+    on(actualSize, [this] { view_->actualSize(); });
+    on(fitToWindow, [this](bool fit) { view_->setFitToWindow(fit); });
     on(viewToolbar, [this](bool shown) { toolBar_->setVisible(shown); });
     on(viewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
     on(about, [this] { CAboutDlg(this).exec(); });
@@ -279,6 +293,7 @@ void CMainFrame::followState() {
     for (const int id : KeyEditCommands::allIds())
         actions_[id]->setEnabled(view_->editCommandEnabled(id));
     followHistory(active);
+    actions_[fitToWindow]->setChecked(view_->zoom().fitToWindow());
 }
 
 // Undo and Redo name the step they would apply.

@@ -56,7 +56,8 @@ void CVornApp::quietQtMessages() {
 }
 
 void CVornApp::fallBackToOffscreen() {
-    if (!qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+    if (!qEnvironmentVariableIsEmpty("DISPLAY") ||
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
     // X11 first: -display may still name a server.
@@ -126,7 +127,8 @@ int CVornApp::run(const EditorOptions& options) {
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!view.renderScreen(LayoutRenderer::screenSize).save(&buffer, "PNG") ||
+        if (!view.renderScreen(LayoutRenderer::screenSize, options.screenshotScale)
+                 .save(&buffer, "PNG") ||
             writeFileAtomically(*options.screenshot,
                                 std::string_view(png.constData(), png.size()))) {
             std::cerr << "vorn: the screenshot <" << *options.screenshot << "> can't be written\n";

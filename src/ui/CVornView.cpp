@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QtMath>
 
 namespace vorn {
 
@@ -34,14 +35,15 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     , editingTransfer_(session.editing())
     , keyEditDialogs_(messages, this)
     , keyEdit_(session.doc(), session.editing(), messages, keyEditDialogs_)
-    , outputTest_(new CKeyCodeOutView(this)) {
+    , outputTest_(new CKeyCodeOutView(this))
+    , progressBar_(new QProgressBar(this))
+    , zoom_(session.settings()) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    auto* bar = new QProgressBar(this);
-    bar->setGeometry(LayoutRenderer::rectOf(viewGeometry::progressBar));
-    bar->setTextVisible(false);
-    bar->hide();
-    host_.setProgressBar(bar);
+    progressBar_->setTextVisible(false);
+    progressBar_->hide();
+    host_.setProgressBar(progressBar_);
+    followZoom();
     host_.setRedraw([this] {
         finishReadStep();
         update();
@@ -49,7 +51,7 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     });
     host_.setPercentShown([this] {
         using namespace viewGeometry;
-        repaint(QRect(percentX, percentY, percentCharacters * cellWidth, lineHeight));
+        repaint(shown(QRect(percentX, percentY, percentCharacters * cellWidth, lineHeight)));
     });
     host_.setTick([this](int id) {
         if (transfers_)
@@ -123,14 +125,71 @@ TransferStatus CVornView::transferStatus() const {
             host_.percent()};
 }
 
-QImage CVornView::renderScreen(QSize size) const {
+QImage CVornView::renderScreen(QSize size, double scale) const {
     return renderer_.render(session_.doc(), session_.editing(), transferStatus(),
-                            size.isValid() ? size : this->size());
+                            size.isValid() ? size : this->size(), scale);
 }
 
 void CVornView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    renderer_.paint(painter, session_.doc(), session_.editing(), transferStatus(), rect());
+    const double factor = scale();
+    painter.scale(factor, factor);
+    const QRect area(0, 0, qCeil(width() / factor), qCeil(height() / factor));
+    renderer_.paint(painter, session_.doc(), session_.editing(), transferStatus(), area);
+}
+
+QRect CVornView::shown(const QRect& screenRect) const {
+    const double factor = scale();
+    return QRectF(QPointF(screenRect.topLeft()) * factor, QSizeF(screenRect.size()) * factor)
+        .toAlignedRect()
+        .adjusted(-1, -1, 1, 1);
+}
+
+QSize CVornView::sizeHint() const {
+    return zoom_.fitToWindow() ? LayoutRenderer::screenSize : minimumSizeHint();
+}
+
+// Fit to Window draws down to half size; a factor of its own needs the whole screen.
+QSize CVornView::minimumSizeHint() const {
+    const double factor =
+        zoom_.fitToWindow() ? ViewZoom::minPercent / 100.0 : zoom_.factor(width(), height());
+    return (QSizeF(LayoutRenderer::screenSize) * factor).toSize();
+}
+
+void CVornView::resizeEvent(QResizeEvent*) {
+    progressBar_->setGeometry(shown(LayoutRenderer::rectOf(viewGeometry::progressBar)));
+}
+
+void CVornView::followZoom() {
+    setMinimumSize(minimumSizeHint());
+    updateGeometry();
+    progressBar_->setGeometry(shown(LayoutRenderer::rectOf(viewGeometry::progressBar)));
+    update();
+}
+
+void CVornView::zoomIn() {
+    zoom_.zoomIn(scale());
+    followZoom();
+}
+
+void CVornView::zoomOut() {
+    zoom_.zoomOut(scale());
+    followZoom();
+}
+
+void CVornView::actualSize() {
+    zoom_.actualSize();
+    followZoom();
+}
+
+void CVornView::setZoomPercent(int percent) {
+    zoom_.setPercent(percent);
+    followZoom();
+}
+
+void CVornView::setFitToWindow(bool fit) {
+    zoom_.setFitToWindow(fit);
+    followZoom();
 }
 
 // While a transfer runs the template cannot change: its end would overwrite or send it.
@@ -139,8 +198,8 @@ void CVornView::mousePressEvent(QMouseEvent* event) {
     const bool right = event->button() == Qt::RightButton;
     if ((event->button() != Qt::LeftButton && !right) || transferActive())
         return;
-    const QPoint at = event->position().toPoint();
-    repaintAfter(session_.mouseDown(at.x(), at.y()));
+    const QPointF at = event->position() / scale();
+    repaintAfter(session_.mouseDown(qFloor(at.x()), qFloor(at.y())));
     emit stateChanged();
     if (right)
         emit keyMenuRequested(event->globalPosition().toPoint());
@@ -179,7 +238,7 @@ void CVornView::runEditCommand(int commandId) {
     switch (repaint) {
     case EditRepaint::view: update(); break;
     case EditRepaint::keyTextLine:
-        update(LayoutRenderer::rectOf(viewGeometry::keyTextLines));
+        update(shown(LayoutRenderer::rectOf(viewGeometry::keyTextLines)));
         break;
     case EditRepaint::nothing: break;
     }
@@ -241,7 +300,9 @@ void CVornView::hideOutputTest() {
 void CVornView::repaintAfter(Repaint repaint) {
     switch (repaint) {
     case Repaint::view: update(); break;
-    case Repaint::contentBox: update(LayoutRenderer::rectOf(viewGeometry::contentBox)); break;
+    case Repaint::contentBox:
+        update(shown(LayoutRenderer::rectOf(viewGeometry::contentBox)));
+        break;
     case Repaint::nothing: break;
     }
 }

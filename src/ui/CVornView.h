@@ -5,6 +5,7 @@
 #include "editor/EditorSession.h"
 #include "editor/KeyEditCommands.h"
 #include "editor/KeySelection.h"
+#include "editor/ViewZoom.h"
 #include "transfer/KeyboardTransports.h"
 #include "transfer/TransferController.h"
 #include "transfer/VornDocTransfer.h"
@@ -13,6 +14,8 @@
 #include "view/LayoutRenderer.h"
 
 #include <QWidget>
+
+class QProgressBar;
 #include <functional>
 #include <memory>
 #include <optional>
@@ -38,7 +41,7 @@ public:
 
     TransferStatus transferStatus() const;
     // The screen as it is drawn now, in an image of at least LayoutRenderer::screenSize.
-    QImage renderScreen(QSize size = {}) const;
+    QImage renderScreen(QSize size = {}, double scale = 1.0) const;
 
     TransferController* transfers() { return transfers_.get(); }
     // The commands "Read From KB" and "Write Into KB".
@@ -62,8 +65,17 @@ public:
     // Ends a running transfer cleanly, between two of its steps, then calls `then`.
     void stopTransfer(std::function<void()> then);
 
-    QSize sizeHint() const override { return LayoutRenderer::screenSize; }
-    QSize minimumSizeHint() const override { return LayoutRenderer::screenSize; }
+    // Zoom: the whole screen drawn scaled; clicks and repaints follow the scale.
+    double scale() const { return zoom_.factor(width(), height()); }
+    const ViewZoom& zoom() const { return zoom_; }
+    void zoomIn();
+    void zoomOut();
+    void actualSize();
+    void setFitToWindow(bool fit);
+    void setZoomPercent(int percent);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     // A key, a click, a command or a transfer changed what the commands may do.
@@ -76,11 +88,15 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Tab is a key of the template, not a move to the next widget.
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void repaintAfter(Repaint repaint);
+    // A rectangle of the screen as the widget shows it now.
+    QRect shown(const QRect& screenRect) const;
+    void followZoom();
     // A read that has ended becomes one undoable step.
     void finishReadStep();
 
@@ -97,6 +113,8 @@ private:
     WindowKeyEditDialogs keyEditDialogs_;
     KeyEditCommands keyEdit_;
     CKeyCodeOutView* outputTest_;
+    QProgressBar* progressBar_;
+    ViewZoom zoom_;
 };
 
 } // namespace vorn

@@ -98,10 +98,11 @@ const QStaticText& LayoutRenderer::laidOut(const QString& text) const {
 }
 
 QImage LayoutRenderer::render(CVornDoc& doc, const EditingState& state,
-                              const TransferStatus& transfer, QSize size) const {
+                              const TransferStatus& transfer, QSize size, double scale) const {
     size = size.expandedTo(screenSize);
-    QImage image(size, QImage::Format_RGB32);
+    QImage image((QSizeF(size) * scale).toSize(), QImage::Format_RGB32);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     paint(painter, doc, state, transfer, QRect(QPoint(0, 0), size));
     return image;
 }

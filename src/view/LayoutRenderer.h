@@ -46,9 +46,10 @@ public:
 
     void paint(QPainter& painter, CVornDoc& doc, const EditingState& state,
                const TransferStatus& transfer, const QRect& clientArea) const;
-    // The screen in an image of `size` (at least screenSize).
+    // The screen in an image of `size` (at least screenSize), drawn at `scale`: the image is
+    // that much larger.
     QImage render(CVornDoc& doc, const EditingState& state, const TransferStatus& transfer,
-                  QSize size = screenSize) const;
+                  QSize size = screenSize, double scale = 1.0) const;
 
     // The bytes of the selected key's text that the content line shows, from the window start.
     static std::string contentLine(const CVornDoc& doc, const EditingState& state);

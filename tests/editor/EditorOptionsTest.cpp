@@ -28,6 +28,21 @@ TEST(EditorOptions, ValuesWithEqualsAndTheEndOfOptions) {
         {{"--model="}, std::nullopt, std::nullopt, "--model takes a model id from 2013 to 2019"},
         {{"--help=yes"}, std::nullopt, std::nullopt, "--help takes no value"},
         {{"--nope=1"}, std::nullopt, std::nullopt, "unknown option --nope"},
+        {{"--screenshot", "v.png", "--scale", "2.5"}, std::nullopt, std::nullopt, ""},
+        {{"--scale=2", "--screenshot=v.png"}, std::nullopt, std::nullopt, ""},
+        {{"--scale", "2"}, std::nullopt, std::nullopt, "--scale goes with --screenshot"},
+        {{"--screenshot=v.png", "--scale=0.4"},
+         std::nullopt,
+         std::nullopt,
+         "--scale takes a factor from 0.5 to 4"},
+        {{"--screenshot=v.png", "--scale=4.5"},
+         std::nullopt,
+         std::nullopt,
+         "--scale takes a factor from 0.5 to 4"},
+        {{"--screenshot=v.png", "--scale=2x"},
+         std::nullopt,
+         std::nullopt,
+         "--scale takes a factor from 0.5 to 4"},
     };
     for (const Case& c : cases) {
         const EditorOptions options = EditorOptions::parse(c.arguments, nullptr);
@@ -43,6 +58,9 @@ TEST(EditorOptions, ValuesWithEqualsAndTheEndOfOptions) {
     EXPECT_EQ(simulated.keyboard.simulatorMemoryFiles, std::vector<std::string>{"kb.mem"});
     EXPECT_TRUE(simulated.keyboard.driverPort);
     EXPECT_EQ(simulated.screenshot, "v.png");
+    EXPECT_EQ(simulated.screenshotScale, 1.0);
+    EXPECT_EQ(EditorOptions::parse({"--screenshot=v.png", "--scale=2.5"}, nullptr).screenshotScale,
+              2.5);
 }
 
 } // namespace

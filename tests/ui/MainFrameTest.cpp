@@ -108,6 +108,11 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "&View",
         "  &Toolbar | Show or hide the toolbar | Toggle ToolBar",
         "  &Status Bar | Show or hide the status bar | Toggle StatusBar",
+        "  --",
+        "  Zoom &In\tCtrl++ | Draw the keyboard larger | Zoom In",
+        "  Zoom &Out\tCtrl+- | Draw the keyboard smaller | Zoom Out",
+        "  &Actual Size\tCtrl+0 | Draw the keyboard at its actual size | Actual Size",
+        "  &Fit to Window | Draw the keyboard as large as the window allows | Fit to Window",
         "&Help",
         "  &About Vorn... | Display program information, version number and copyright | About",
         "  Key Word &List | Special Function Key Word Table | Key Word",
@@ -254,7 +259,8 @@ TEST(MainFrame, RightClickOpensTheKeyMenu) {
     f.frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.frame));
     const auto [x, y] = f.session->doc().layout().slotPos()[3];
-    QTest::mouseClick(f.frame.view(), Qt::RightButton, {}, QPoint(x + 5, y + 5));
+    const double scale = f.frame.view()->scale();
+    QTest::mouseClick(f.frame.view(), Qt::RightButton, {}, QPoint(x + 5, y + 5) * scale);
     EXPECT_EQ(f.session->editing().selectedSlot, 3);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr);
@@ -264,6 +270,39 @@ TEST(MainFrame, RightClickOpensTheKeyMenu) {
     EXPECT_EQ(items.join(", "), "&Copy\tCtrl+C, Cu&t\tCtrl+X, &Paste\tCtrl+V, &Clear Current Key, "
                                 "&Undo\tCtrl+Z");
     menu->close();
+}
+
+// Clicks find the key under them at every scale; Fit to Window follows the window's size.
+TEST(MainFrame, ZoomKeepsClicksOnTheirKeys) {
+    FrameFixture f;
+    f.frame.resize(1600, 1000);
+    f.frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.frame));
+    CVornView& view = *f.frame.view();
+    EXPECT_TRUE(f.frame.action(commandIds::fitToWindow)->isChecked());
+    EXPECT_GT(view.scale(), 1.5);
+    const KeyLayout& layout = f.session->doc().layout();
+    for (const int percent : {50, 100, 250}) {
+        view.setZoomPercent(percent);
+        QCoreApplication::processEvents();
+        ASSERT_DOUBLE_EQ(view.scale(), percent / 100.0);
+        for (const int slot : {0, 17, layout.keyCount() - 1}) {
+            const auto [x, y] = layout.slotPos()[slot];
+            const auto [w, h] = layout.slotSize()[slot];
+            // Just inside the cap's far corner.
+            const QPointF inside(x + w - 1.5, y + h - 1.5);
+            QTest::mouseClick(&view, Qt::LeftButton, {}, (inside * view.scale()).toPoint());
+            EXPECT_EQ(f.session->editing().selectedSlot, slot) << percent << "% slot " << slot;
+        }
+    }
+    f.frame.action(commandIds::zoomIn)->trigger();
+    EXPECT_DOUBLE_EQ(view.scale(), 3.0);
+    EXPECT_FALSE(f.frame.action(commandIds::fitToWindow)->isChecked());
+    f.frame.action(commandIds::actualSize)->trigger();
+    EXPECT_DOUBLE_EQ(view.scale(), 1.0);
+    f.frame.action(commandIds::fitToWindow)->trigger();
+    EXPECT_GT(view.scale(), 1.5);
+    EXPECT_EQ(f.settings.readInt("View", "FitToWindow", 0), 1); // remembered
 }
 
 TEST(MainFrame, FirstPlaceFitsTheScreenCentred) {

@@ -65,6 +65,23 @@ TEST(Screenshot, DrawsTheViewAsItShowsAfterStart) {
     EXPECT_EQ(QImage(unplugged).copy(0, 20, 750, 280), image.copy(0, 20, 750, 280));
 }
 
+// --scale draws the screen larger as vectors: no enlarged pixels; 1 gives the same file.
+TEST(Screenshot, DrawsAtAScale) {
+    TestFolder folder;
+    const auto png = [&](const char* name) { return QString::fromStdString(folder.path(name)); };
+    ASSERT_EQ(runVorn(folder, {"--screenshot", png("plain.png")}).exitCode, 0);
+    ASSERT_EQ(runVorn(folder, {"--screenshot", png("one.png"), "--scale", "1"}).exitCode, 0);
+    ASSERT_EQ(runVorn(folder, {"--screenshot", png("two.png"), "--scale=2"}).exitCode, 0);
+    EXPECT_EQ(TestFolder::read(folder.path("plain.png")), TestFolder::read(folder.path("one.png")));
+    const QImage plain(png("plain.png"));
+    const QImage twice(png("two.png"));
+    ASSERT_EQ(twice.size(), QSize(1500, 840));
+    const QImage enlarged =
+        plain.scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_NE(twice.convertToFormat(enlarged.format()), enlarged);
+    EXPECT_EQ(twice.pixelColor(10, 400), plain.pixelColor(5, 200));
+}
+
 TEST(Screenshot, UsageErrors) {
     TestFolder folder;
     for (const QStringList& arguments :
@@ -80,7 +97,8 @@ TEST(Screenshot, UsageErrors) {
 TEST(Screenshot, TakesQtsStandardOptions) {
     TestFolder folder;
     const QString png = QString::fromStdString(folder.path("view.png"));
-    const VornRun styled = runVorn(folder, {"-style", "Fusion", "--model=2014", "--screenshot", png});
+    const VornRun styled =
+        runVorn(folder, {"-style", "Fusion", "--model=2014", "--screenshot", png});
     EXPECT_EQ(styled.exitCode, 0) << styled.err.toStdString();
     EXPECT_EQ(QImage(png).size(), QSize(750, 420));
 
