@@ -3,12 +3,14 @@
 // keys, all filled): the typing rules, then the whole screen drawn again.
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
+#include "editor/CommandTable.h"
 #include "editor/EditorDialogs.h"
 #include "editor/EditorSession.h"
 #include "support/PaintCounter.h"
 #include "ui/CMainFrame.h"
 #include "ui/CVornView.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QStandardPaths>
@@ -66,6 +68,58 @@ void keyToRepaint(benchmark::State& state) {
         state.SkipWithError("the view was not repainted for every key");
 }
 BENCHMARK(keyToRepaint)->Unit(benchmark::kMicrosecond);
+
+// Ctrl+Z and Ctrl+Y of a typing step, through the window's commands, to the repainted view.
+void undoRedoToRepaint(benchmark::State& state) {
+    QTemporaryDir folder;
+    vorn::SettingsStore settings;
+    NoMessages messages;
+    NoDialogs dialogs;
+    vorn::EditorSession session(settings, messages, dialogs,
+                                vorn::DocumentPlaces{folder.path().toStdString(), {}});
+    vorn::CMainFrame frame(session, messages);
+    session.start(std::nullopt, 2018);
+    for (int key = 0; key < vorn::keyNumberCount; ++key)
+        session.doc().setKeyText(key, "abc");
+    frame.show();
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0x61, 0, "a");
+    QApplication::sendEvent(frame.view(), &letter);
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    QAction& undo = *frame.action(vorn::commandIds::undo);
+    QAction& redo = *frame.action(vorn::commandIds::redo);
+    for (auto _ : state) {
+        undo.trigger();
+        frame.view()->repaint();
+        redo.trigger();
+        frame.view()->repaint();
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(undoRedoToRepaint)->Unit(benchmark::kMicrosecond);
+
+// The whole view repainted at Fit to Window in a 1600x1000 window.
+void fitToWindowRepaint(benchmark::State& state) {
+    QTemporaryDir folder;
+    vorn::SettingsStore settings;
+    NoMessages messages;
+    NoDialogs dialogs;
+    vorn::EditorSession session(settings, messages, dialogs,
+                                vorn::DocumentPlaces{folder.path().toStdString(), {}});
+    vorn::CMainFrame frame(session, messages);
+    session.start(std::nullopt, 2018);
+    for (int key = 0; key < vorn::keyNumberCount; ++key)
+        session.doc().setKeyText(key, "abc");
+    frame.view()->setFitToWindow(true);
+    frame.resize(1600, 1000);
+    frame.show();
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    state.counters["scale"] = frame.view()->scale();
+    for (auto _ : state)
+        frame.view()->repaint();
+}
+BENCHMARK(fitToWindowRepaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

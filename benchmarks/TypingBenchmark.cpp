@@ -4,10 +4,13 @@
 #include "document/SettingsStore.h"
 #include "document/UserMessages.h"
 #include "document/VornDoc.h"
+#include "editor/EditorDialogs.h"
+#include "editor/EditorSession.h"
 #include "editor/KeySelection.h"
 #include "editor/VirtualKeys.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 namespace {
 
@@ -43,5 +46,75 @@ void BM_TypeAndDeleteOnTheLargestModel(benchmark::State& state) {
     state.SetItemsProcessed(2 * state.iterations());
 }
 BENCHMARK(BM_TypeAndDeleteOnTheLargestModel);
+
+class NoDialogs : public vorn::EditorDialogs {
+public:
+    std::optional<std::string> chooseTemplateToLoad() override { return {}; }
+    std::optional<std::string> chooseTemplateToSave(const std::string&) override { return {}; }
+    std::optional<std::string> chooseTextFile(bool) override { return {}; }
+    bool confirmModelSwitch() override { return false; }
+};
+
+// The same through the session, which records each change for undo (a pause between the keys
+// makes every key a step of its own).
+void BM_TypeAndDeleteWithUndoSteps(benchmark::State& state) {
+    vorn::SettingsStore settings;
+    SilentMessages messages;
+    NoDialogs dialogs;
+    auto now = std::chrono::steady_clock::time_point{};
+    vorn::EditorSession session(settings, messages, dialogs, vorn::DocumentPlaces{},
+                                [&now] { return now += std::chrono::seconds(3); });
+    session.start(std::nullopt, 2018);
+    for (int key = 0; key < vorn::keyNumberCount; ++key)
+        session.doc().setKeyText(key, "Hello[CR]");
+    const vorn::KeyEvent letter = pcKey(30);
+    const vorn::KeyEvent backspace = pcKey(14);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(session.keyDown(letter));
+        benchmark::DoNotOptimize(session.keyDown(backspace));
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(BM_TypeAndDeleteWithUndoSteps);
+
+// Undo and redo of one typing step, to the state the view repaints from.
+void BM_UndoRedoATypingStep(benchmark::State& state) {
+    vorn::SettingsStore settings;
+    SilentMessages messages;
+    NoDialogs dialogs;
+    vorn::EditorSession session(settings, messages, dialogs, vorn::DocumentPlaces{});
+    session.start(std::nullopt, 2018);
+    for (int key = 0; key < vorn::keyNumberCount; ++key)
+        session.doc().setKeyText(key, "Hello[CR]");
+    session.keyDown(pcKey(30));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(session.undo());
+        benchmark::DoNotOptimize(session.redo());
+    }
+    state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(BM_UndoRedoATypingStep);
+
+// Heap growth over 1000 typing steps (each its own step), as malloc counts it.
+void BM_MemoryOfAThousandTypingSteps(benchmark::State& state) {
+    for (auto _ : state) {
+        vorn::SettingsStore settings;
+        SilentMessages messages;
+        NoDialogs dialogs;
+        auto now = std::chrono::steady_clock::time_point{};
+        vorn::EditorSession session(settings, messages, dialogs, vorn::DocumentPlaces{},
+                                    [&now] { return now += std::chrono::seconds(3); });
+        session.start(std::nullopt, 2018);
+        for (int key = 0; key < vorn::keyNumberCount; ++key)
+            session.doc().setKeyText(key, "Hello[CR]");
+        const std::size_t before = mallinfo2().uordblks;
+        for (int i = 0; i < 1000; ++i)
+            session.keyDown(pcKey(i % 2 ? 14 : 30));
+        const std::size_t after = mallinfo2().uordblks;
+        state.counters["heap_growth_KiB"] = double(after - before) / 1024;
+        state.counters["steps"] = double(session.history().size());
+    }
+}
+BENCHMARK(BM_MemoryOfAThousandTypingSteps)->Iterations(1);
 
 } // namespace
