@@ -38,7 +38,7 @@ void runJob(KeyboardJob& job, const AllKeyboardsRequest& request) {
     job.outcome.answered = transfer.keyboardFound();
     if (ok && request.verify)
         ok = job.outcome.verified = transfer.verify(job.doc);
-    if (const std::string lost = job.connection->simulatorSaveError(); !ok && !lost.empty())
+    if (const std::string lost = job.connection->simulatorFileError(); !ok && !lost.empty())
         job.messages << "vornctl: " << lost << '\n';
     job.outcome.ok = ok;
     job.outcome.message = joinedLines(job.messages.str());

@@ -10,6 +10,8 @@ namespace vorn::cli {
 namespace {
 
 int runDevices(const CommandLine& line, Io& io) {
+    if (line.has("--no-lock-wait") && line.allValues("--simulate").empty())
+        return usageError(io, "devices", "--no-lock-wait needs --simulate");
     KeyboardTransports transports;
     if (!connectKeyboards(transports, keyboardChoice(line), line, io))
         return exitUsage;
@@ -22,7 +24,7 @@ std::vector<Command> deviceCommands() {
     return {
         {"devices",
          "list the connected keyboards",
-         "Usage: vornctl devices [--simulate MEMFILE]... [--device PATH]\n"
+         "Usage: vornctl devices [--simulate MEMFILE]... [--no-lock-wait] [--device PATH]\n"
          "Prints one line per HID interface with the keyboard's identity: its path, product\n"
          "string and manufacturer, separated by TABs. Says on standard error when a keyboard\n"
          "is present but may not be opened (see the udev rule in the README), then looks for\n"
@@ -32,9 +34,10 @@ std::vector<Command> deviceCommands() {
          "--device PATH looks at the interface at PATH only.\n"
          "--simulate MEMFILE uses a simulated keyboard whose memory is kept in MEMFILE (a\n"
          "missing file starts as a new template of model 2013); repeatable, one keyboard each,\n"
-         "at sim:hidraw0, sim:hidraw1 and so on.\n",
+         "at sim:hidraw0, sim:hidraw1 and so on. A MEMFILE that another program is using\n"
+         "is waited for; --no-lock-wait refuses it at once (exit status 2).\n",
          {"--device", "--simulate"},
-         {},
+         {"--no-lock-wait"},
          0,
          {},
          runDevices},

@@ -21,8 +21,17 @@ bool connectKeyboards(KeyboardTransports& transports, const KeyboardChoice& choi
         fileError(io, error);
         return false;
     }
+    // A simulated keyboard's memory file is the command's alone from here to its end.
+    std::ostream& err = io.err;
+    const auto waiting = [&err](const std::string& path) {
+        err << "vornctl: " << path << " is in use by another program; waiting for it\n";
+        err.flush();
+    };
+    if (!transports.holdSimulatorMemory(!line.has("--no-lock-wait"), waiting, error)) {
+        fileError(io, error);
+        return false;
+    }
     if (line.has("--trace")) {
-        std::ostream& err = io.err;
         transports.setTrace(
             [&err](const ReportTraceEvent& event) { err << formatTraceLine(event) << '\n'; });
     }

@@ -13,7 +13,9 @@ KeyboardChoice keyboardChoice(const CommandLine& line,
                               KeyboardChoice rest = {.simulatedWaits = false});
 
 // Sets up the transports of the choice, with --trace every feature report on the command's
-// message stream. False, after saying why, when a memory file cannot be used.
+// message stream, and holds the simulated keyboards' memory files for the rest of the command:
+// one that another program is using is waited for, after a message, or with --no-lock-wait
+// refused. False, after saying why, when a memory file cannot be used.
 bool connectKeyboards(KeyboardTransports& transports, const KeyboardChoice& choice,
                       const CommandLine& line, Io& io);
 

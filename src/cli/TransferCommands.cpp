@@ -43,7 +43,7 @@ bool errIsTerminal(const Io& io) {
 std::optional<int> readSettings(const CommandLine& line, Io& io, std::string_view command,
                                 TransferSettings& settings) {
     const std::size_t simulated = line.allValues("--simulate").size();
-    for (const std::string option : {"--no-wait", "--simulate-port", "--fault"})
+    for (const std::string option : {"--no-wait", "--no-lock-wait", "--simulate-port", "--fault"})
         if (simulated == 0 && (line.has(option) || line.value(option)))
             return usageError(io, command, option + " needs --simulate");
     const std::string port = line.value("--simulate-port").value_or("usb");
@@ -232,7 +232,7 @@ int runWrite(const CommandLine& line, Io& io, int model) {
     KeyboardTransfer transfer(connection, console);
     if (!transfer.run(Direction::write, doc)) {
         // The simulated keyboard refuses packages it cannot keep in MEMFILE: say why.
-        if (const std::string lost = connection.simulatorSaveError(); !lost.empty())
+        if (const std::string lost = connection.simulatorFileError(); !lost.empty())
             return fileError(io, lost);
         return exitRefused;
     }
@@ -254,6 +254,8 @@ constexpr std::string_view simulationHelp =
     "                    repeatable: each MEMFILE is one keyboard, sim:hidraw0, sim:hidraw1...\n"
     "--simulate-port driver  connect it behind the simulated keyboard driver instead\n"
     "--no-wait           skip the pacing and the protocol's waits (only with --simulate)\n"
+    "--no-lock-wait      refuse at once (exit status 2) a MEMFILE that another program is\n"
+    "                    using; without it the command waits for it (only with --simulate)\n"
     "--quiet             no progress\n"
     "--trace             print every USB feature report on standard error\n"
     "--fault FAULT       make the simulated keyboards misbehave (repeatable, only with\n"
@@ -273,10 +275,11 @@ constexpr std::string_view simulationHelp =
 std::string readHelp() {
     return "Usage: vornctl read -o OUT [--device PATH] [--simulate MEMFILE]... "
            "[--simulate-port driver]\n"
-           "                   [--no-wait] [--quiet] [--trace] [--fault FAULT]...\n"
-           "       vornctl read --all -o DIR [--simulate MEMFILE]... [--no-wait] [--quiet] "
-           "[--trace]\n"
-           "                   [--fault FAULT]...\n"
+           "                   [--no-wait] [--no-lock-wait] [--quiet] [--trace] [--fault "
+           "FAULT]...\n"
+           "       vornctl read --all -o DIR [--simulate MEMFILE]... [--no-wait] "
+           "[--no-lock-wait]\n"
+           "                   [--quiet] [--trace] [--fault FAULT]...\n"
            "Looks for the keyboard (USB first, then the keyboard driver), reads its 2048 bytes\n"
            "in 64 packages, one per timer tick, and writes them to OUT atomically. Progress\n"
            "goes to standard error. When the read is aborted the message says why, nothing is\n"
@@ -291,7 +294,8 @@ std::string readHelp() {
 std::string writeHelp() {
     return "Usage: vornctl write FILE [--model ID] [--device PATH | --all] [--verify]\n"
            "                    [--simulate MEMFILE]... [--simulate-port driver] [--no-wait]\n"
-           "                    [--quiet] [--trace] [--force] [--fault FAULT]...\n"
+           "                    [--no-lock-wait] [--quiet] [--trace] [--force] "
+           "[--fault FAULT]...\n"
            "Loads FILE as the editor's Load does, checks all key texts as Save does, encodes\n"
            "them, looks for the keyboard (USB first, then the keyboard driver) and writes the\n"
            "2048 bytes in 64 packages, one per timer tick. Exit status 0 when all packages\n"
@@ -319,7 +323,7 @@ std::vector<Command> transferCommands() {
          "read a keyboard's template into a file",
          readText,
          {"-o", "--device", "--simulate", "--simulate-port", "--fault"},
-         {"--all", "--no-wait", "--quiet"},
+         {"--all", "--no-wait", "--no-lock-wait", "--quiet"},
          0,
          {"-o"},
          runRead},
@@ -327,7 +331,7 @@ std::vector<Command> transferCommands() {
          "write a template file into a keyboard",
          writeText,
          {"--model", "--device", "--simulate", "--simulate-port", "--fault"},
-         {"--all", "--verify", "--no-wait", "--quiet", "--force"},
+         {"--all", "--verify", "--no-wait", "--no-lock-wait", "--quiet", "--force"},
          1,
          {},
          withModel(runWrite, "write")},

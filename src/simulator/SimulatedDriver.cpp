@@ -18,6 +18,7 @@ bool SimulatedDriver::open() {
 }
 
 void SimulatedDriver::close() {
+    endWrite();
     open_ = false;
 }
 
@@ -29,7 +30,10 @@ DriverReply SimulatedDriver::exchange(const DriverRecord& request, DriverRecord&
     case CKBIO::readFunction: return read(package, reply);
     case CKBIO::statusFunction: return status(reply);
     case CKBIO::writeFunction: return write(package, request);
-    case CKBIO::endWriteFunction: ++endWrites_; return {true, 0};
+    case CKBIO::endWriteFunction:
+        ++endWrites_;
+        endWrite();
+        return {true, 0};
     default: return {};
     }
 }
@@ -52,18 +56,37 @@ DriverReply SimulatedDriver::read(int package, DriverRecord& reply) {
     if (firmware_.unplugged() || package >= packageCount ||
         takePackageFault(firmware_.faults().readFailures, package))
         return {true, 0};
+    // A read has no end the driver hears of: the file is held for each package.
+    if (memoryFile_ && !memoryFile_->hold())
+        return {true, 0};
     std::copy_n(firmware_.memory().begin() + package * packageSize, packageSize, reply.begin());
+    if (memoryFile_)
+        memoryFile_->release();
     unplugAfter(package);
     return {true, static_cast<std::uint32_t>(packageSize)};
 }
 
 DriverReply SimulatedDriver::write(int package, const DriverRecord& request) {
-    if (firmware_.unplugged() || takePackageFault(firmware_.faults().writeFailures, package) ||
+    if (firmware_.unplugged() || !holdForWrite() ||
+        takePackageFault(firmware_.faults().writeFailures, package) ||
         !firmware_.storePackage(
             package, std::span<const std::uint8_t, packageSize>(request.data(), packageSize)))
         return {true, 0};
     unplugAfter(package);
     return {true, static_cast<std::uint32_t>(packageSize)};
+}
+
+bool SimulatedDriver::holdForWrite() {
+    if (!memoryFile_ || writeHeld_)
+        return true;
+    writeHeld_ = memoryFile_->hold();
+    return writeHeld_;
+}
+
+void SimulatedDriver::endWrite() {
+    if (writeHeld_)
+        memoryFile_->release();
+    writeHeld_ = false;
 }
 
 void SimulatedDriver::unplugAfter(int package) {

@@ -4,6 +4,7 @@
 #include "device/CKBIO.h"
 #include "device/DriverChannel.h"
 #include "simulator/KeyboardFirmware.h"
+#include "simulator/SharedMemoryFile.h"
 
 #include <optional>
 
@@ -24,6 +25,9 @@ public:
     void setInstalled(bool installed) { installed_ = installed; }
     // Status requests from the nth one on (counted from 1) answer `status` (1 or 2).
     void answerStatusFrom(int status, int nth) { statusFault_ = {status, nth}; }
+    // The keyboard's memory file, held for each package read and from the first package of a
+    // write to its end (or the driver's closing); a request that cannot hold it fails.
+    void useMemoryFile(SharedMemoryFile* file) { memoryFile_ = file; }
 
     bool open() override;
     void close() override;
@@ -44,11 +48,15 @@ private:
     DriverReply read(int package, DriverRecord& reply);
     DriverReply write(int package, const DriverRecord& request);
     void unplugAfter(int package);
+    bool holdForWrite();
+    void endWrite();
 
     KeyboardFirmware& firmware_;
     bool installed_ = true;
     bool open_ = false;
     std::optional<StatusFault> statusFault_;
+    SharedMemoryFile* memoryFile_ = nullptr;
+    bool writeHeld_ = false;
     int opens_ = 0;
     int statusRequests_ = 0;
     int endWrites_ = 0;

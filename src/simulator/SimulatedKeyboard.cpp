@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "simulator/SimulatedKeyboard.h"
 
-#include "simulator/KeyboardMemoryFile.h"
-
 namespace vorn {
 
 SimulatedKeyboard::SimulatedKeyboard(std::vector<SimulatedInterface> interfaces)
@@ -13,18 +11,16 @@ SimulatedKeyboard::SimulatedKeyboard(std::vector<SimulatedInterface> interfaces)
 }
 
 bool SimulatedKeyboard::useMemoryFile(const std::string& path, std::string& error) {
-    TemplateImage memory = newTemplateImage(2013);
-    if (KeyboardMemoryFile::load(path, memory, error) == KeyboardMemoryFile::LoadResult::failed)
+    memoryFile_.reset(); // gives the firmware's store hook up before the next one takes it
+    auto file = std::make_unique<SharedMemoryFile>(path, firmware_);
+    if (!file->start(error))
         return false;
-    firmware_.setMemory(memory);
-    firmware_.setStoreHook([this, path](const TemplateImage& next) {
-        std::string why;
-        if (KeyboardMemoryFile::save(path, next, why))
-            return true;
-        saveError_ = why;
-        return false;
-    });
+    memoryFile_ = std::move(file);
     return true;
+}
+
+std::string SimulatedKeyboard::memoryFileError() const {
+    return memoryFile_ ? memoryFile_->error() : std::string();
 }
 
 bool SimulatedKeyboard::isGone(const SimulatedInterface& interface) const {
@@ -49,6 +45,10 @@ HidOpenResult SimulatedKeyboard::open(const std::string& path) {
             return {HidOpenStatus::permissionDenied, 0};
         case SimulatedInterface::Kind::unopenable: return {HidOpenStatus::failed, 0};
         case SimulatedInterface::Kind::keyboard:
+            // A host that has the keyboard open has its memory to itself.
+            if (memoryFile_ && !memoryFile_->hold())
+                return {HidOpenStatus::failed, 0};
+            break;
         case SimulatedInterface::Kind::silent: break;
         }
         const HidHandle handle = nextHandle_++;
@@ -59,7 +59,12 @@ HidOpenResult SimulatedKeyboard::open(const std::string& path) {
 }
 
 void SimulatedKeyboard::close(HidHandle handle) {
-    open_.erase(handle);
+    const auto it = open_.find(handle);
+    if (it == open_.end())
+        return;
+    if (memoryFile_ && interfaces_[it->second].kind == SimulatedInterface::Kind::keyboard)
+        memoryFile_->release();
+    open_.erase(it);
 }
 
 const SimulatedInterface* SimulatedKeyboard::reachable(HidHandle handle) const {

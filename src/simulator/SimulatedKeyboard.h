@@ -4,9 +4,11 @@
 #include "device/HidBackend.h"
 #include "device/KeyboardIdentity.h"
 #include "simulator/KeyboardFirmware.h"
+#include "simulator/SharedMemoryFile.h"
 
 #include <cstddef>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,10 +42,15 @@ public:
 
     // Starts from the memory in `path` (a new template of model 2013 when the file is
     // missing) and saves every stored package there, creating the file on the first write.
-    // False, with `error`, when the file exists but cannot be used.
+    // False, with `error`, when the file exists but cannot be used. From then on an open
+    // interface of kind keyboard holds the file (see SharedMemoryFile): opening waits for
+    // another program's hold as the file's Wait says, and fails when it is not waited for.
     bool useMemoryFile(const std::string& path, std::string& error);
-    // Why the last package could not be saved; empty when every save worked.
-    const std::string& saveError() const { return saveError_; }
+    // The memory file in use; null without one.
+    SharedMemoryFile* memoryFile() { return memoryFile_.get(); }
+    // Why the memory file could not be held or the last package could not be saved; empty
+    // when all worked (or there is no memory file).
+    std::string memoryFileError() const;
 
     std::size_t openHandles() const { return open_.size(); }
 
@@ -65,7 +72,7 @@ private:
     KeyboardFirmware firmware_;
     std::map<HidHandle, std::size_t> open_;
     HidHandle nextHandle_ = 1;
-    std::string saveError_;
+    std::unique_ptr<SharedMemoryFile> memoryFile_; // after the firmware it saves
 };
 
 } // namespace vorn

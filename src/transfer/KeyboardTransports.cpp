@@ -9,12 +9,33 @@
 #include "device/OneInterfaceBackend.h"
 #include "simulator/SimulatedDriver.h"
 
+#include <set>
+
 namespace vorn {
 
 std::unique_ptr<Clock> KeyboardTransports::makeClock() const {
     if (simulated_ && !simulatedWaits_)
         return std::make_unique<InstantClock>();
     return realWaits_();
+}
+
+bool KeyboardTransports::useMemoryFiles(const std::vector<std::string>& files, std::string& error) {
+    // Two keyboards on one file would each wait for the other's lock.
+    std::set<std::string> locks;
+    for (const std::string& file : files)
+        if (!locks.insert(MemoryFileLock::lockPathFor(file)).second) {
+            error = file + " is the memory file of two simulated keyboards";
+            return false;
+        }
+    lockWaits_ = realWaits_();
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        SimulatedKeyboard& keyboard = *ownSimulators_[i];
+        if (!keyboard.useMemoryFile(files[i], error))
+            return false;
+        keyboard.memoryFile()->setWait(
+            [clock = lockWaits_](std::chrono::milliseconds pause) { clock->wait(pause); });
+    }
+    return true;
 }
 
 bool KeyboardTransports::setUpSimulators(const KeyboardChoice& choice, std::string& error) {
@@ -25,17 +46,19 @@ bool KeyboardTransports::setUpSimulators(const KeyboardChoice& choice, std::stri
         if (!choice.driverPort)
             interfaces.push_back({.path = "sim:hidraw" + std::to_string(i)});
         auto simulator = std::make_unique<SimulatedKeyboard>(std::move(interfaces));
-        if (!simulator->useMemoryFile(files[i], error))
-            return false;
         simulators_.push_back(
             {simulator.get(), i < choice.faults.size() ? choice.faults[i] : FaultPlan{}});
         parts.push_back(simulator.get());
         ownSimulators_.push_back(std::move(simulator));
     }
+    if (!useMemoryFiles(files, error))
+        return false;
     backend_ = std::make_unique<CombinedHidBackend>(std::move(parts));
     // The driver reaches the first simulated keyboard, and is installed only when asked for.
-    auto driver = std::make_unique<SimulatedDriver>(simulators_.front().keyboard->firmware());
+    SimulatedKeyboard& first = *simulators_.front().keyboard;
+    auto driver = std::make_unique<SimulatedDriver>(first.firmware());
     driver->setInstalled(choice.driverPort);
+    driver->useMemoryFile(first.memoryFile());
     for (std::size_t i = 0; i < simulators_.size(); ++i)
         simulators_[i].faults.applyBeforeDetection(simulators_[i].keyboard->firmware(),
                                                    i == 0 ? driver.get() : nullptr);
@@ -96,11 +119,35 @@ void KeyboardTransports::startTransferFaults() {
         s.faults.applyAtTransferStart(s.keyboard->firmware());
 }
 
-std::string KeyboardTransports::simulatorSaveError() const {
+std::string KeyboardTransports::simulatorFileError() const {
     for (const Simulated& s : simulators_)
-        if (!s.keyboard->saveError().empty())
-            return s.keyboard->saveError();
+        if (std::string error = s.keyboard->memoryFileError(); !error.empty())
+            return error;
     return {};
+}
+
+bool KeyboardTransports::holdSimulatorMemory(bool wait,
+                                             const std::function<void(const std::string&)>& waiting,
+                                             std::string& error) {
+    for (const Simulated& s : simulators_) {
+        SharedMemoryFile& file = *s.keyboard->memoryFile();
+        switch (file.tryHold()) {
+        case SharedMemoryFile::Hold::held: continue;
+        case SharedMemoryFile::Hold::failed: error = file.error(); return false;
+        case SharedMemoryFile::Hold::busy: break;
+        }
+        if (!wait) {
+            error = file.inUseMessage();
+            return false;
+        }
+        if (waiting)
+            waiting(file.path());
+        if (!file.hold()) {
+            error = file.error();
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace vorn

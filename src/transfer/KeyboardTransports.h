@@ -56,9 +56,17 @@ public:
 
     // Starts the unplug faults of the simulated keyboards, as a transfer starts.
     void startTransferFaults();
-    // Why a simulated keyboard could not keep a package in its memory file; empty when all
-    // could.
-    std::string simulatorSaveError() const;
+    // Why a simulated keyboard could not hold its memory file or keep a package in it; empty
+    // when all could.
+    std::string simulatorFileError() const;
+
+    // Holds every simulated keyboard's memory file until these transports end, so that no
+    // other program uses one meanwhile (see SharedMemoryFile). A file held elsewhere is waited
+    // for, after `waiting` is told its path, or with `wait` false refused at once. False, with
+    // the reason in `error`, when a file was not held. Without this, the keyboards hold their
+    // files while an interface is open and wait through the real clock.
+    bool holdSimulatorMemory(bool wait, const std::function<void(const std::string&)>& waiting,
+                             std::string& error);
 
 private:
     struct Simulated {
@@ -67,12 +75,16 @@ private:
     };
 
     std::unique_ptr<Clock> makeClock() const;
+    // Gives each simulated keyboard its memory file; false when one cannot be used or two
+    // keyboards name the same file.
+    bool useMemoryFiles(const std::vector<std::string>& files, std::string& error);
     void connect(HidBackend& backend, std::unique_ptr<DriverChannel> channel);
     bool setUpSimulators(const KeyboardChoice& choice, std::string& error);
 
     bool simulated_ = false;
     bool simulatedWaits_ = true;
     ClockMaker realWaits_;
+    std::shared_ptr<Clock> lockWaits_; // the simulated keyboards wait for a busy memory file
     std::vector<std::unique_ptr<SimulatedKeyboard>> ownSimulators_;
     std::vector<Simulated> simulators_;
     std::unique_ptr<HidBackend> backend_; // every interface

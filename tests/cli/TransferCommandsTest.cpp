@@ -297,6 +297,8 @@ TEST_F(TransferCommands, UsageErrors) {
         {"read", "-o", back, "--simulate-port", "driver"},
         {"write"},
         {"write", tpl, "--no-wait"},
+        {"write", tpl, "--no-lock-wait"},
+        {"devices", "--no-lock-wait"},
         {"write", tpl, "--simulate", memory, "--simulate-port", "ps2"},
         {"write", tpl, "--simulate", memory, "--model", "x"},
     };
