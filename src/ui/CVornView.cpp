@@ -66,11 +66,13 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     });
 }
 
+// The template only changes when the read ends, many steps later: one undoable step then.
 void CVornView::readFromKeyboard() {
-    readStep_ = session_.beginStep();
+    EditorSession::PendingStep before = session_.beginStep();
     if (transfers_)
         transfers_->ReadFromKB();
-    finishReadStep();
+    if (transferActive())
+        readStep_ = std::move(before);
     update();
     emit stateChanged();
 }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace vorn::test {
@@ -251,6 +253,28 @@ TEST(MainFrame, UndoRedoAndTheClipboard) {
     EXPECT_EQ(undo.statusTip(), "Undo the last change: Config MR properties");
     undo.trigger();
     EXPECT_EQ(f.session->doc().image(), before);
+}
+
+// A template dropped on the window loads as Load does.
+TEST(MainFrame, ADroppedTemplateLoads) {
+    FrameFixture f;
+    f.frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.frame));
+    CVornDoc other(f.settings, f.messages);
+    other.onNewDocument();
+    other.setKeyText(7, "dropped");
+    ASSERT_EQ(other.onSaveDocument(f.folder.path("drop.tpl")), FileResult::done);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(f.folder.path("drop.tpl")))});
+    const QPoint at(50, 50);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&f.frame, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&f.frame, &drop);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.session->path() == f.folder.path("drop.tpl"); }));
+    EXPECT_EQ(f.session->doc().keyText()[7], "dropped");
+    EXPECT_EQ(shownTitle(f.frame), "drop.tpl - Orvane  Programmable Keyboard");
 }
 
 // A right click selects the key under it and opens the key's menu.

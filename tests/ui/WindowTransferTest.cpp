@@ -89,6 +89,16 @@ TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
     EXPECT_EQ(f.messages.statuses.back(), "Template read from the keyboard");
     EXPECT_FALSE(doc.isModified()); // as the keyboard holds it
     EXPECT_FALSE(f.frame.isWindowModified());
+
+    // The whole read is one step.
+    QAction& undo = *f.frame.action(commandIds::undo);
+    EXPECT_EQ(undo.statusTip(), "Undo the last change: Read From KB");
+    undo.trigger();
+    EXPECT_EQ(doc.keyText()[0], "");
+    EXPECT_TRUE(f.frame.isWindowModified()); // other than what was read
+    f.frame.action(commandIds::redo)->trigger();
+    EXPECT_EQ(doc.keyText()[12], "[F1][Enter]");
+    EXPECT_FALSE(f.frame.isWindowModified());
 }
 
 // Reading replaces every key: a modified template is offered for saving first.
