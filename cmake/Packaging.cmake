@@ -68,6 +68,19 @@ install(FILES ${VORN_PACKAGING_DIR}/vorn.1.gz ${VORN_PACKAGING_DIR}/vornctl.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES README.md packaging/debian/copyright ${VORN_PACKAGING_DIR}/changelog.gz
   DESTINATION ${VORN_DOC_DIR})
+install(FILES packaging/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+  RENAME vorn)
+
+# A stripped install (the package's) also drops the compilers' names and versions (.comment),
+# as Debian's own strip does; the C runtime's start files bring theirs.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    foreach(program vorn vornctl)
+      execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/\${program}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endforeach()
+  endif()")
 
 # The Debian package. The window needs Qt's SVG plugin (toolbar and application icons) and a
 # platform plugin, which the shared library dependencies do not name.
