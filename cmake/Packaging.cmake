@@ -48,6 +48,28 @@ vorn_configure_metainfo("${VORN_HOMEPAGE}" ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.
 install(FILES ${VORN_PACKAGING_DIR}/${VORN_APP_ID}.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 
+# Shell completion for vornctl. bash: where bash-completion's pkg-config file says, taken
+# relative to its prefix so that it lands under ours (share/bash-completion/completions).
+# zsh: Debian's folder for packaged completions (an install under /usr/local wants
+# share/zsh/site-functions).
+find_package(PkgConfig QUIET)
+set(VORN_BASH_COMPLETION_FOLDER ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions)
+if(PKG_CONFIG_FOUND)
+  pkg_get_variable(VORN_BASH_COMPLETION_PC_DIR bash-completion completionsdir)
+  pkg_get_variable(VORN_BASH_COMPLETION_PC_PREFIX bash-completion prefix)
+  string(FIND "${VORN_BASH_COMPLETION_PC_DIR}" "${VORN_BASH_COMPLETION_PC_PREFIX}/" at)
+  if(VORN_BASH_COMPLETION_PC_PREFIX AND at EQUAL 0)
+    string(LENGTH "${VORN_BASH_COMPLETION_PC_PREFIX}/" length)
+    string(SUBSTRING "${VORN_BASH_COMPLETION_PC_DIR}" ${length} -1 VORN_BASH_COMPLETION_FOLDER)
+  endif()
+endif()
+set(VORN_BASH_COMPLETION_DIR ${VORN_BASH_COMPLETION_FOLDER} CACHE STRING
+  "Folder of bash completions, relative to the install prefix")
+set(VORN_ZSH_COMPLETION_DIR ${CMAKE_INSTALL_DATAROOTDIR}/zsh/vendor-completions CACHE STRING
+  "Folder of zsh completions, relative to the install prefix")
+install(FILES completions/vornctl.bash DESTINATION ${VORN_BASH_COMPLETION_DIR} RENAME vornctl)
+install(FILES completions/_vornctl DESTINATION ${VORN_ZSH_COMPLETION_DIR})
+
 # Manual pages and the changelog are installed compressed, as Debian wants them (gzip -9n keeps
 # the package reproducible).
 set(VORN_COMPRESSED_FILES)
