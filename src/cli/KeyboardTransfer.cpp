@@ -68,21 +68,13 @@ bool KeyboardTransfer::verify(const CVornDoc& doc) {
         transfer.StartDriverRead();
     if (!transfer.transferActive() || !tickUntilDone(transfer, console_))
         return false;
-    if (const auto package = firstDifferentPackage(sent_, back.image())) {
+    if (const auto package = TransferController::firstDifferentPackage(sent_, back.image())) {
         console_.showMessage("vornctl: the keyboard holds other data than was written, first at "
                              "package " +
                              std::to_string(*package));
         return false;
     }
     return true;
-}
-
-std::optional<int> KeyboardTransfer::firstDifferentPackage(const TemplateImage& sent,
-                                                           const TemplateImage& back) {
-    const auto [at, unused] = std::mismatch(sent.begin(), sent.end(), back.begin());
-    if (at == sent.end())
-        return std::nullopt;
-    return static_cast<int>(at - sent.begin()) / static_cast<int>(packageSize);
 }
 
 } // namespace vorn::cli

@@ -34,10 +34,6 @@ public:
     // True when they are equal; otherwise a message said why.
     bool verify(const CVornDoc& doc);
 
-    // The first package where `back` differs from `sent`; nothing when they are equal.
-    static std::optional<int> firstDifferentPackage(const TemplateImage& sent,
-                                                    const TemplateImage& back);
-
 private:
     void explainNoStart(int portKind, bool messageShown);
 

@@ -77,6 +77,9 @@ constexpr std::array commands{
                 "Actual Size", ""},
     CommandInfo{fitToWindow, "&Fit to Window", "Draw the keyboard as large as the window allows",
                 "Fit to Window", ""},
+    CommandInfo{verifyAfterWrite, "&Verify After Write",
+                "Read the keyboard back after every write and compare it with what was written",
+                "Verify After Write", ""},
     CommandInfo{pasteKey, "&Paste\tCtrl+V", "Insert the clipboard's text at the caret", "Paste",
                 ""},
 };
@@ -94,7 +97,8 @@ const std::array<int, 7> keyboardMenu = [] {
 constexpr std::array keyEditMenu{clearKey,       asciiMode,  scanMode,  capsCode,    delayTime,
                                  levelSeparator, shiftLevel, asciiCode, displayMode, scanCode,
                                  separator,      undo,       redo};
-constexpr std::array configurationMenu{readFromKb, writeIntoKb, configKb, configMr};
+constexpr std::array configurationMenu{readFromKb, writeIntoKb, configKb,
+                                       configMr,   separator,   verifyAfterWrite};
 constexpr std::array testingMenu{keyboardOutput};
 constexpr std::array viewMenu{viewToolbar, viewStatusBar, separator,  zoomIn,
                               zoomOut,     actualSize,    fitToWindow};

@@ -47,6 +47,7 @@ inline constexpr int zoomIn = 33120;
 inline constexpr int zoomOut = 33121;
 inline constexpr int actualSize = 33122;
 inline constexpr int fitToWindow = 33123;
+inline constexpr int verifyAfterWrite = 33130;
 inline constexpr int separator = 0; // in menu and toolbar lists
 } // namespace commandIds
 

@@ -35,6 +35,14 @@ std::string TransferController::transferPercent(int n) {
     return std::to_string((n + 1) * 100 / packageCount) + "%";
 }
 
+std::optional<int> TransferController::firstDifferentPackage(const TemplateImage& sent,
+                                                             const TemplateImage& back) {
+    const auto [at, unused] = std::mismatch(sent.begin(), sent.end(), back.begin());
+    if (at == sent.end())
+        return std::nullopt;
+    return static_cast<int>(at - sent.begin()) / static_cast<int>(packageSize);
+}
+
 void TransferController::ReadFromKB() {
     if (!readEnabled_)
         return; // a transfer is running

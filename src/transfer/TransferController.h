@@ -9,6 +9,7 @@
 #include "transfer/TransferHost.h"
 
 #include <chrono>
+#include <optional>
 #include <string>
 
 namespace vorn {
@@ -49,6 +50,11 @@ public:
     static std::chrono::milliseconds timerInterval(int timerId);
     // "N%" for package n: (n + 1) * 100 / 64, truncated.
     static std::string transferPercent(int n);
+
+    // The first package where `back` differs from `sent` (a read after a write); nothing when
+    // they are equal.
+    static std::optional<int> firstDifferentPackage(const TemplateImage& sent,
+                                                    const TemplateImage& back);
 
     // The commands "Read From KB" and "Write Into KB": detection, then the transfer.
     void ReadFromKB();

@@ -131,6 +131,7 @@ void CMainFrame::createActions() {
     actions_[viewToolbar]->setCheckable(true);
     actions_[viewStatusBar]->setCheckable(true);
     actions_[fitToWindow]->setCheckable(true);
+    actions_[verifyAfterWrite]->setCheckable(true);
     actions_[viewToolbar]->setChecked(true);
     actions_[viewStatusBar]->setChecked(true);
 }
@@ -262,6 +263,7 @@ void CMainFrame::connectCommands() {
     on(zoomOut, [this] { view_->zoomOut(); });
     on(actualSize, [this] { view_->actualSize(); });
     on(fitToWindow, [this](bool fit) { view_->setFitToWindow(fit); });
+    on(verifyAfterWrite, [this](bool verify) { view_->setVerifyAfterWrite(verify); });
     on(viewToolbar, [this](bool shown) { toolBar_->setVisible(shown); });
     on(viewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
     on(about, [this] { CAboutDlg(this).exec(); });
@@ -279,9 +281,9 @@ void CMainFrame::followSession() {
 void CMainFrame::followState() {
     setWindowModified(session_.doc().isModified());
     const TransferController* transfers = view_->transfers();
-    actions_[readFromKb]->setEnabled(!transfers || transfers->readEnabled());
-    actions_[writeIntoKb]->setEnabled(!transfers || transfers->writeEnabled());
     const bool active = view_->transferActive();
+    actions_[readFromKb]->setEnabled(!active && (!transfers || transfers->readEnabled()));
+    actions_[writeIntoKb]->setEnabled(!active && (!transfers || transfers->writeEnabled()));
     for (const auto& [id, action] : actions_) {
         if (changesTemplate(id))
             action->setEnabled(!active);
@@ -294,6 +296,7 @@ void CMainFrame::followState() {
         actions_[id]->setEnabled(view_->editCommandEnabled(id));
     followHistory(active);
     actions_[fitToWindow]->setChecked(view_->zoom().fitToWindow());
+    actions_[verifyAfterWrite]->setChecked(view_->verifyAfterWrite());
 }
 
 // Undo and Redo name the step they would apply.
@@ -322,7 +325,7 @@ void CMainFrame::showKeyMenu(QPoint globalPos) {
 void CMainFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (view_->transferActive()) {
-        const bool writing = !view_->transfers()->transferReading();
+        const bool writing = !view_->transferReading();
         if (messages_.askYesNo(writing ? stopWriteQuestion : stopReadQuestion))
             view_->stopTransfer([this, writing] {
                 QTimer::singleShot(0, this, [this, writing] {

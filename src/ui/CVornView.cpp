@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/CVornView.h"
 
+#include "document/SettingsStore.h"
 #include "document/UserMessages.h"
 #include "editor/CommandTable.h"
 #include "editor/EditorSession.h"
+#include "transfer/EditingFields.h"
 #include "ui/CKeyCodeOutView.h"
 #include "ui/KeyEventTranslator.h"
 #include "ui/ResponsiveClock.h"
@@ -15,11 +17,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
+#include <QTimer>
 #include <QtMath>
 
 namespace vorn {
 
 namespace {
+
+constexpr std::string_view verifySection = "Transfer";
+constexpr std::string_view verifyEntry = "VerifyAfterWrite";
+constexpr std::string_view verifiedNote = "Template written and verified";
 
 constexpr std::string_view leftOutNote =
     "Characters the keyboard cannot send were left out of the pasted text";
@@ -37,7 +44,8 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     , keyEdit_(session.doc(), session.editing(), messages, keyEditDialogs_)
     , outputTest_(new CKeyCodeOutView(this))
     , progressBar_(new QProgressBar(this))
-    , zoom_(session.settings()) {
+    , zoom_(session.settings())
+    , verifyAfterWrite_(session.settings().readInt(verifySection, verifyEntry, 0) != 0) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     progressBar_->setTextVisible(false);
@@ -46,6 +54,7 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     followZoom();
     host_.setRedraw([this] {
         finishReadStep();
+        finishReadBack();
         update();
         emit stateChanged();
     });
@@ -55,12 +64,12 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     });
     host_.setTick([this](int id) {
         if (transfers_)
-            transfers_->OnTimer(id);
+            activeTransfer().OnTimer(id);
     });
     host_.setAfterTick([this] {
         if (!afterStop_)
             return;
-        transfers_->CancelTransfer();
+        activeTransfer().CancelTransfer();
         finishReadStep();
         std::exchange(afterStop_, nullptr)();
     });
@@ -87,6 +96,7 @@ void CVornView::finishReadStep() {
 void CVornView::writeIntoKeyboard() {
     if (transfers_)
         transfers_->WriteIntoKB();
+    verifyPending_ = verifyAfterWrite_ && transferActive();
     update();
     emit stateChanged();
 }
@@ -97,12 +107,87 @@ void CVornView::stopTransfer(std::function<void()> then) {
         return;
     }
     if (transfers_)
-        transfers_->CancelTransfer();
+        activeTransfer().CancelTransfer();
     finishReadStep();
     then();
 }
 
+// The read that checks a write: the same keyboard, found again without a search, read into a
+// copy of the template, so the user's template stays as it is.
+struct CVornView::ReadBack {
+    ReadBack(const CVornDoc& original, KeyboardTransports& ports, TransferHost& host,
+             UserMessages& messages, const TemplateImage& written)
+        : doc(original)
+        , document(doc)
+        , editing(original.layout().slotKey()[0])
+        , transfer(ports.usb(), ports.kbio(), document, editing, host, messages)
+        , sent(written) {}
+    bool active() const { return transfer.transferActive(); }
+
+    CVornDoc doc;
+    VornDocTransfer document;
+    EditingFields editing;
+    TransferController transfer;
+    TemplateImage sent;
+};
+
 CVornView::~CVornView() = default;
+
+bool CVornView::transferActive() const {
+    return (transfers_ && transfers_->transferActive()) || (readBack_ && readBack_->active());
+}
+
+bool CVornView::transferReading() const {
+    return transferActive() && activeTransfer().transferReading();
+}
+
+TransferController& CVornView::activeTransfer() const {
+    return readBack_ && readBack_->active() ? readBack_->transfer : *transfers_;
+}
+
+void CVornView::setVerifyAfterWrite(bool verify) {
+    verifyAfterWrite_ = verify;
+    session_.settings().writeInt(verifySection, verifyEntry, verify ? 1 : 0);
+}
+
+void CVornView::startReadBack() {
+    if (!transfers_ || transfers_->outcome() != TransferOutcome::completed)
+        return;
+    readBack_ = std::make_unique<ReadBack>(session_.doc(), ports_, host_, messages_,
+                                           transfers_->transferBuffer());
+    if (transfers_->portKind() == TransferController::usbPort)
+        readBack_->transfer.StartUSBRead();
+    else
+        readBack_->transfer.StartDriverRead();
+    update();
+    emit stateChanged();
+}
+
+// A difference is told with the first package that differs; an aborted read has said why.
+void CVornView::finishReadBack() {
+    if (verifyPending_ && transfers_ && !transfers_->transferActive()) {
+        verifyPending_ = false;
+        // Begun after the write's last step has returned.
+        QTimer::singleShot(0, this, [this] { startReadBack(); });
+        return;
+    }
+    if (!readBack_ || readBack_->active())
+        return;
+    std::shared_ptr<ReadBack> done = std::move(readBack_);
+    if (done->transfer.outcome() != TransferOutcome::completed)
+        return;
+    // Told after the read's own status line.
+    QTimer::singleShot(0, this, [this, done] {
+        if (const auto package =
+                TransferController::firstDifferentPackage(done->sent, done->doc.image())) {
+            messages_.showMessage(
+                "The keyboard holds other data than was written, first at package " +
+                std::to_string(*package));
+            return;
+        }
+        messages_.showStatus(verifiedNote, StatusKind::note);
+    });
+}
 
 bool CVornView::connectKeyboard(const KeyboardChoice& choice, std::string& error) {
     // Waits keep the window drawing.
@@ -123,7 +208,7 @@ void CVornView::detectKeyboard() {
 TransferStatus CVornView::transferStatus() const {
     if (!transfers_)
         return {};
-    return {transfers_->portName(), transfers_->transferActive(), transfers_->transferReading(),
+    return {transfers_->portName(), transferActive(), activeTransfer().transferReading(),
             host_.percent()};
 }
 

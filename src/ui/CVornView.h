@@ -47,7 +47,12 @@ public:
     // The commands "Read From KB" and "Write Into KB".
     void readFromKeyboard();
     void writeIntoKeyboard();
-    bool transferActive() const { return transfers_ && transfers_->transferActive(); }
+    // A transfer runs: a read, a write or the read that checks a write.
+    bool transferActive() const;
+    bool transferReading() const;
+    // Verify After Write: a write that ends well is read back and compared (remembered).
+    bool verifyAfterWrite() const { return verifyAfterWrite_; }
+    void setVerifyAfterWrite(bool verify);
     // The Key Edit commands (ids of the Key Edit menu) and whether one is available now.
     void runEditCommand(int commandId);
     bool editCommandEnabled(int commandId) const;
@@ -99,6 +104,10 @@ private:
     void followZoom();
     // A read that has ended becomes one undoable step.
     void finishReadStep();
+    // After a write that ended well: the keyboard read back into a copy of the template.
+    void startReadBack();
+    void finishReadBack();
+    TransferController& activeTransfer() const;
 
     EditorSession& session_;
     UserMessages& messages_;
@@ -110,11 +119,15 @@ private:
     std::unique_ptr<TransferController> transfers_;
     std::function<void()> afterStop_; // a stop asked for during a step
     std::optional<EditorSession::PendingStep> readStep_;
+    struct ReadBack;
+    std::unique_ptr<ReadBack> readBack_;
+    bool verifyPending_ = false; // the running write is to be read back
     WindowKeyEditDialogs keyEditDialogs_;
     KeyEditCommands keyEdit_;
     CKeyCodeOutView* outputTest_;
     QProgressBar* progressBar_;
     ViewZoom zoom_;
+    bool verifyAfterWrite_ = false;
 };
 
 } // namespace vorn

@@ -105,6 +105,9 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  &Write Into KB | Write data into keyboard | Write data",
         "  Config &KB Properties | Config KB properties | Config KB",
         "  Config &MR properties | Config MR properties | Config MR",
+        "  --",
+        "  &Verify After Write | Read the keyboard back after every write and compare it with "
+        "what was written | Verify After Write",
         "T&esting",
         "  Keyboard Output |  | Keyboard Output",
         "&View",

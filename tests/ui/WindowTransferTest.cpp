@@ -21,10 +21,16 @@ struct WindowFixture : SessionFixture {
     CMainFrame frame{*session, messages};
     std::string memory = folder.path("kb.mem");
 
-    WindowFixture() {
+    explicit WindowFixture(std::string_view fault = {}) {
         std::string error;
-        EXPECT_TRUE(frame.view()->connectKeyboard(
-            KeyboardChoice{.simulatorMemoryFiles = {memory}, .simulatedWaits = false}, error));
+        FaultPlan faults;
+        if (!fault.empty()) {
+            EXPECT_TRUE(faults.add(fault, error)) << error;
+        }
+        EXPECT_TRUE(frame.view()->connectKeyboard(KeyboardChoice{.simulatorMemoryFiles = {memory},
+                                                                 .simulatedWaits = false,
+                                                                 .faults = {faults}},
+                                                  error));
         frame.view()->setTickInterval(2ms);
         session->setInitialUpdateHook([this] { frame.view()->detectKeyboard(); });
         session->start(std::nullopt, std::nullopt);
@@ -99,6 +105,36 @@ TEST(WindowTransfer, WriteThenReadGivesTheSavedTemplateBack) {
     f.frame.action(commandIds::redo)->trigger();
     EXPECT_EQ(doc.keyText()[12], "[F1][Enter]");
     EXPECT_FALSE(f.frame.isWindowModified());
+}
+
+// Verify After Write reads the keyboard back after a write that ended well and compares.
+TEST(WindowTransfer, VerifyAfterWrite) {
+    for (const bool keepsWrong : {false, true}) {
+        WindowFixture f(keepsWrong ? "keep-wrong:5" : "");
+        f.frame.action(commandIds::verifyAfterWrite)->trigger();
+        EXPECT_TRUE(f.frame.view()->verifyAfterWrite());
+        f.session->doc().setKeyText(0, "hello[CR]");
+        const KeyTexts texts = f.session->doc().keyText();
+        f.runTransfer(commandIds::writeIntoKb);
+        // The read back begins after the write's last step and locks the template too.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return f.frame.view()->transferActive(); }, 2000));
+        EXPECT_TRUE(f.frame.view()->transferReading());
+        f.expectOnlyHarmlessCommands();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !f.frame.view()->transferActive(); }, 20000));
+        EXPECT_EQ(f.session->doc().keyText(), texts); // the copy was read, not the template
+        EXPECT_TRUE(f.session->doc().isModified());
+        // The verdict follows the read's own status line.
+        QTest::qWait(50);
+        if (keepsWrong) {
+            EXPECT_EQ(f.messages.messages,
+                      std::vector<std::string>{
+                          "The keyboard holds other data than was written, first at package 5"});
+        } else {
+            EXPECT_TRUE(f.messages.messages.empty());
+            EXPECT_EQ(f.messages.statuses.back(), "Template written and verified");
+        }
+        EXPECT_EQ(f.settings.readInt("Transfer", "VerifyAfterWrite", 0), 1); // remembered
+    }
 }
 
 // Reading replaces every key: a modified template is offered for saving first.
