@@ -39,6 +39,7 @@ public:
     KeyboardFaults& faults() { return faults_; }
     bool unplugged() const { return unplugged_; }
     void unplug() { unplugged_ = true; }
+    void plugIn() { unplugged_ = false; }
 
 private:
     enum class State { idle, sending, receiving };

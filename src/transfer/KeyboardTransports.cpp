@@ -6,9 +6,12 @@
 #include "device/DeviceFileChannel.h"
 #include "device/HidapiBackend.h"
 #include "device/InstantClock.h"
+#include "device/KeyboardIdentity.h"
 #include "device/OneInterfaceBackend.h"
 #include "simulator/SimulatedDriver.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <set>
 
 namespace vorn {
@@ -47,12 +50,13 @@ bool KeyboardTransports::setUpSimulators(const KeyboardChoice& choice, std::stri
             interfaces.push_back({.path = "sim:hidraw" + std::to_string(i)});
         auto simulator = std::make_unique<SimulatedKeyboard>(std::move(interfaces));
         simulators_.push_back(
-            {simulator.get(), i < choice.faults.size() ? choice.faults[i] : FaultPlan{}});
+            {simulator.get(), i < choice.faults.size() ? choice.faults[i] : FaultPlan{}, files[i]});
         parts.push_back(simulator.get());
         ownSimulators_.push_back(std::move(simulator));
     }
     if (!useMemoryFiles(files, error))
         return false;
+    followSimulatedPlugs();
     backend_ = std::make_unique<CombinedHidBackend>(std::move(parts));
     // The driver reaches the first simulated keyboard, and is installed only when asked for.
     SimulatedKeyboard& first = *simulators_.front().keyboard;
@@ -88,6 +92,45 @@ bool KeyboardTransports::setUp(const KeyboardChoice& choice, ClockMaker realWait
     }
     connect(*used, std::move(channel_));
     return true;
+}
+
+std::function<bool()> KeyboardTransports::presenceProbe() const {
+    if (simulated_) {
+        std::vector<std::string> markers;
+        for (const Simulated& s : simulators_)
+            markers.push_back(unpluggedMarker(s.memoryFile));
+        return [markers] {
+            return std::ranges::any_of(markers, [](const std::string& marker) {
+                std::error_code error;
+                return !std::filesystem::exists(marker, error);
+            });
+        };
+    }
+    HidBackend* backend = shared_;
+    const std::string driverPath = DeviceFileChannel::configuredPath();
+    return [backend, driverPath] {
+        std::error_code error;
+        if (std::filesystem::exists(driverPath, error))
+            return true;
+        const auto interfaces = backend ? backend->enumerate() : std::nullopt;
+        return interfaces && std::ranges::any_of(*interfaces, [](const HidInterfaceInfo& info) {
+                   return info.vendorId == keyboardVendorId && info.productId == keyboardProductId;
+               });
+    };
+}
+
+void KeyboardTransports::followSimulatedPlugs() {
+    for (Simulated& s : simulators_) {
+        std::error_code error;
+        const bool marked = std::filesystem::exists(unpluggedMarker(s.memoryFile), error);
+        if (marked == s.unpluggedByMarker)
+            continue;
+        s.unpluggedByMarker = marked;
+        if (marked)
+            s.keyboard->firmware().unplug();
+        else
+            s.keyboard->firmware().plugIn();
+    }
 }
 
 void KeyboardTransports::connect(HidBackend& backend, std::unique_ptr<DriverChannel> channel) {

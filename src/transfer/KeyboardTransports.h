@@ -54,6 +54,16 @@ public:
     CKBIO& kbio() { return *kbio_; }
     void setTrace(ReportTrace trace) { usb_->setTrace(std::move(trace)); }
 
+    // Whether a keyboard seems to be there, asked from any thread without touching the ports:
+    // the system's list of HID interfaces holds one with the keyboard's ids, or the driver's
+    // device exists; a simulated keyboard is there while MEMFILE.unplugged is not.
+    std::function<bool()> presenceProbe() const;
+    // The simulated keyboards are unplugged while their MEMFILE.unplugged exists.
+    void followSimulatedPlugs();
+    static std::string unpluggedMarker(const std::string& memoryFile) {
+        return memoryFile + ".unplugged";
+    }
+
     // Starts the unplug faults of the simulated keyboards, as a transfer starts.
     void startTransferFaults();
     // Why a simulated keyboard could not hold its memory file or keep a package in it; empty
@@ -72,6 +82,8 @@ private:
     struct Simulated {
         SimulatedKeyboard* keyboard;
         FaultPlan faults;
+        std::string memoryFile;
+        bool unpluggedByMarker = false;
     };
 
     std::unique_ptr<Clock> makeClock() const;

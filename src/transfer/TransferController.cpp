@@ -81,6 +81,13 @@ bool TransferController::DetectKeyboard() {
     return true;
 }
 
+void TransferController::RefreshPort() {
+    if (transferActive_)
+        return;
+    if (!DetectUSBKeyboard() && !DetectDriverKeyboard())
+        portKind_ = noPort;
+}
+
 bool TransferController::DetectUSBKeyboard() {
     usb_.setExpectedIdentity(KeyboardIdentity{});
     if (!usb_.GetDeviceFullPath()) {

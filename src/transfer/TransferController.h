@@ -63,6 +63,9 @@ public:
     // True when a keyboard was found; sets portKind and portName, and re-applies the model.
     bool DetectKeyboard();
     bool DetectUSBKeyboard();
+    // A keyboard plugged in or pulled out while the window is open: the port found again as
+    // DetectKeyboard finds it, without its message and without re-applying the model.
+    void RefreshPort();
     bool DetectDriverKeyboard();
 
     void StartUSBRead();

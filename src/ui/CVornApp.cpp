@@ -137,10 +137,11 @@ int CVornApp::run(const EditorOptions& options) {
         return 0;
     }
     frame.showInPlace(settings);
-    // The start's keyboard detection waits for the keyboard: the window shows first.
-    QTimer::singleShot(0, &frame, [&session, detect] {
+    // The start's keyboard detection waits for the keyboard: the window shows first. Then the
+    // keyboard is watched live, so New and Load need not look for it again.
+    QTimer::singleShot(0, &frame, [&view, detect] {
         detect();
-        session.setInitialUpdateHook(detect);
+        view.watchKeyboard();
     });
     return exec();
 }

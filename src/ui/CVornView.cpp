@@ -8,6 +8,7 @@
 #include "transfer/EditingFields.h"
 #include "ui/CKeyCodeOutView.h"
 #include "ui/KeyEventTranslator.h"
+#include "ui/KeyboardWatcher.h"
 #include "ui/ResponsiveClock.h"
 #include "view/OemCharset.h"
 
@@ -197,6 +198,25 @@ bool CVornView::connectKeyboard(const KeyboardChoice& choice, std::string& error
     transfers_ = std::make_unique<TransferController>(
         ports_.usb(), ports_.kbio(), documentTransfer_, editingTransfer_, host_, messages_);
     return true;
+}
+
+void CVornView::watchKeyboard(std::chrono::milliseconds interval) {
+    if (!transfers_)
+        return;
+    watcher_ = std::make_unique<KeyboardWatcher>(ports_.presenceProbe(), interval);
+    connect(watcher_.get(), &KeyboardWatcher::answered, this, &CVornView::followKeyboard);
+    connect(this, &CVornView::stateChanged, watcher_.get(),
+            [this] { watcher_->setPaused(transferActive()); });
+}
+
+void CVornView::followKeyboard(bool present) {
+    if (!transfers_ || transferActive() || keyboardPresent_ == present)
+        return;
+    keyboardPresent_ = present;
+    ports_.followSimulatedPlugs();
+    transfers_->RefreshPort();
+    update();
+    emit stateChanged();
 }
 
 void CVornView::detectKeyboard() {

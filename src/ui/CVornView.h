@@ -23,6 +23,7 @@ class QProgressBar;
 namespace vorn {
 
 class CKeyCodeOutView;
+class KeyboardWatcher;
 class UserMessages;
 
 // The layout view: draws the editor screen, passes mouse clicks on keys on, and keeps the two
@@ -38,6 +39,11 @@ public:
 
     // The keyboard detection of every initial update.
     void detectKeyboard();
+    // From now on a keyboard plugged in or pulled out shows within two probes, asked every
+    // `interval` off the window's thread and never during a transfer.
+    void watchKeyboard(std::chrono::milliseconds interval = std::chrono::seconds(1));
+    // A probe's answer: the port is found again when it changed.
+    void followKeyboard(bool present);
 
     TransferStatus transferStatus() const;
     // The screen as it is drawn now, in an image of at least LayoutRenderer::screenSize.
@@ -128,6 +134,9 @@ private:
     QProgressBar* progressBar_;
     ViewZoom zoom_;
     bool verifyAfterWrite_ = false;
+    std::optional<bool> keyboardPresent_;
+    // Last: it stops before the transports it asks go.
+    std::unique_ptr<KeyboardWatcher> watcher_;
 };
 
 } // namespace vorn

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QProgressBar>
 #include <QTest>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace vorn::test {
@@ -135,6 +136,30 @@ TEST(WindowTransfer, VerifyAfterWrite) {
         }
         EXPECT_EQ(f.settings.readInt("Transfer", "VerifyAfterWrite", 0), 1); // remembered
     }
+}
+
+// Plugging the keyboard in and pulling it out shows while the window is open, without a
+// message; New no longer looks for it.
+TEST(WindowTransfer, LiveDetectionFollowsThePlugs) {
+    WindowFixture f;
+    CVornView& view = *f.frame.view();
+    ASSERT_EQ(view.transferStatus().portName, "USB");
+    f.session->setInitialUpdateHook(nullptr); // as the window does once it watches
+    view.watchKeyboard(20ms);
+    const std::string marker = KeyboardTransports::unpluggedMarker(f.memory);
+    const auto portNameBecomes = [&](const std::string& name) {
+        return QTest::qWaitFor([&] { return view.transferStatus().portName == name; }, 3000);
+    };
+    TestFolder::write(marker, "");
+    ASSERT_TRUE(portNameBecomes("No"));
+    EXPECT_EQ(view.transfers()->portKind(), TransferController::noPort);
+    ASSERT_TRUE(f.session->newDocument());
+    std::filesystem::remove(marker);
+    ASSERT_TRUE(portNameBecomes("USB"));
+    EXPECT_EQ(view.transfers()->portKind(), TransferController::usbPort);
+    EXPECT_TRUE(f.messages.messages.empty());
+    f.runTransfer(commandIds::writeIntoKb); // and the keyboard works
+    EXPECT_TRUE(f.messages.messages.empty());
 }
 
 // Reading replaces every key: a modified template is offered for saving first.
