@@ -161,9 +161,11 @@ std::vector<std::string> programDataDirectories() {
         return {};
     std::vector<std::string> folders{
         (exe.parent_path().parent_path() / VORN_INSTALL_DATA_DIR).lexically_normal().string()};
+#ifdef VORN_BUILD_DIR
     const std::string buildTree = VORN_BUILD_DIR "/";
     if (exe.string().starts_with(buildTree))
         folders.push_back(VORN_SOURCE_DATA_DIR);
+#endif
     return folders;
 }
 
