@@ -17,9 +17,9 @@ _vornctl_options() {
     export) echo '-o --model' ;;
     import) echo '-o --model --base --force' ;;
     props) echo '-o --model --set' ;;
-    devices) echo '--device --simulate' ;;
-    read) echo '-o --device --simulate --simulate-port --fault --all --no-wait --quiet' ;;
-    write) echo '--model --device --simulate --simulate-port --fault --all --verify --no-wait --quiet --force' ;;
+    devices) echo '--device --simulate --no-lock-wait' ;;
+    read) echo '-o --device --simulate --simulate-port --fault --all --no-wait --no-lock-wait --quiet' ;;
+    write) echo '--model --device --simulate --simulate-port --fault --all --verify --no-wait --no-lock-wait --quiet --force' ;;
     esac
 }
 
