@@ -254,15 +254,18 @@ bool EditorSession::redo() {
 // step changed is shown.
 void EditorSession::applyStep(const UndoStep& step, TemplateChange::Side side) {
     doc_.applyChange(step.change, side);
+    // The file and title go back only where the step changed them: a save since then keeps
+    // the template's file.
     const SessionFile& to = side == TemplateChange::Side::before ? step.before : step.after;
-    path_ = to.path;
+    if (step.before.path != step.after.path)
+        path_ = to.path;
     if (step.change.model()) {
         editing_.keyIsAscii.fill(true);
         documentUpdate();
     }
     if (const auto key = step.change.firstKey())
         selection_.showKey(*key);
-    setTitle(to.title);
+    setTitle(step.before.title != step.after.title ? to.title : title_);
 }
 
 const std::string& EditorSession::selectedKeyText() const {

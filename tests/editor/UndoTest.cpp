@@ -178,6 +178,20 @@ TEST(Undo, EveryKindOfStepGoesBackAndForthExactly) {
     EXPECT_EQ(CVornDoc::storedModelId(f.settings), 2014); // the remembered model follows
 }
 
+// A save since a step keeps the template's file and title when the step is undone.
+TEST(Undo, UndoAfterASaveKeepsTheFile) {
+    UndoFixture f;
+    f.type("ab");
+    f.dialogs.savePath = f.folder.path("shop.tpl");
+    ASSERT_TRUE(f.session.saveAs());
+    ASSERT_TRUE(f.session.undo());
+    EXPECT_EQ(f.session.path(), f.folder.path("shop.tpl"));
+    EXPECT_EQ(f.session.documentTitle(), "shop.tpl");
+    EXPECT_TRUE(f.session.doc().isModified());
+    ASSERT_TRUE(f.session.redo());
+    EXPECT_FALSE(f.session.doc().isModified());
+}
+
 TEST(Undo, NewAndLoadStartANewHistory) {
     UndoFixture f;
     f.type("ab");
