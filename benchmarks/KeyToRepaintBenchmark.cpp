@@ -33,25 +33,38 @@ public:
     bool confirmModelSwitch() override { return false; }
 };
 
-void keyToRepaint(benchmark::State& state) {
+// The window on the largest model (176 keys, all filled), shown by `show`.
+struct FilledWindow {
     QTemporaryDir folder;
     vorn::SettingsStore settings;
     NoMessages messages;
     NoDialogs dialogs;
-    vorn::EditorSession session(settings, messages, dialogs,
-                                vorn::DocumentPlaces{folder.path().toStdString(), {}});
-    vorn::CMainFrame frame(session, messages);
+    vorn::EditorSession session{settings, messages, dialogs,
+                                vorn::DocumentPlaces{folder.path().toStdString(), {}}};
+    vorn::CMainFrame frame{session, messages};
+
+    FilledWindow() {
+        session.start(std::nullopt, 2018);
+        for (int key = 0; key < vorn::keyNumberCount; ++key)
+            session.doc().setKeyText(key, "abc");
+    }
+    void show() {
+        frame.show();
+        for (int i = 0; i < 10; ++i)
+            QCoreApplication::processEvents();
+    }
+};
+
+void keyToRepaint(benchmark::State& state) {
+    FilledWindow window;
+    vorn::CMainFrame& frame = window.frame;
     std::string error;
     frame.view()->connectKeyboard(
-        vorn::KeyboardChoice{.simulatorMemoryFiles = {folder.filePath("kb.mem").toStdString()},
-                             .simulatedWaits = false},
+        vorn::KeyboardChoice{
+            .simulatorMemoryFiles = {window.folder.filePath("kb.mem").toStdString()},
+            .simulatedWaits = false},
         error);
-    session.start(std::nullopt, 2018);
-    for (int key = 0; key < vorn::keyNumberCount; ++key)
-        session.doc().setKeyText(key, "abc");
-    frame.show();
-    for (int i = 0; i < 10; ++i)
-        QCoreApplication::processEvents();
+    window.show();
     int paints = 0;
     vorn::test::PaintCounter counter(paints);
     frame.view()->installEventFilter(&counter);
@@ -71,21 +84,11 @@ BENCHMARK(keyToRepaint)->Unit(benchmark::kMicrosecond);
 
 // Ctrl+Z and Ctrl+Y of a typing step, through the window's commands, to the repainted view.
 void undoRedoToRepaint(benchmark::State& state) {
-    QTemporaryDir folder;
-    vorn::SettingsStore settings;
-    NoMessages messages;
-    NoDialogs dialogs;
-    vorn::EditorSession session(settings, messages, dialogs,
-                                vorn::DocumentPlaces{folder.path().toStdString(), {}});
-    vorn::CMainFrame frame(session, messages);
-    session.start(std::nullopt, 2018);
-    for (int key = 0; key < vorn::keyNumberCount; ++key)
-        session.doc().setKeyText(key, "abc");
-    frame.show();
+    FilledWindow window;
+    vorn::CMainFrame& frame = window.frame;
+    window.show();
     QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, 38, 0x61, 0, "a");
     QApplication::sendEvent(frame.view(), &letter);
-    for (int i = 0; i < 10; ++i)
-        QCoreApplication::processEvents();
     QAction& undo = *frame.action(vorn::commandIds::undo);
     QAction& redo = *frame.action(vorn::commandIds::redo);
     for (auto _ : state) {
@@ -100,21 +103,11 @@ BENCHMARK(undoRedoToRepaint)->Unit(benchmark::kMicrosecond);
 
 // The whole view repainted at Fit to Window in a 1600x1000 window.
 void fitToWindowRepaint(benchmark::State& state) {
-    QTemporaryDir folder;
-    vorn::SettingsStore settings;
-    NoMessages messages;
-    NoDialogs dialogs;
-    vorn::EditorSession session(settings, messages, dialogs,
-                                vorn::DocumentPlaces{folder.path().toStdString(), {}});
-    vorn::CMainFrame frame(session, messages);
-    session.start(std::nullopt, 2018);
-    for (int key = 0; key < vorn::keyNumberCount; ++key)
-        session.doc().setKeyText(key, "abc");
+    FilledWindow window;
+    vorn::CMainFrame& frame = window.frame;
     frame.view()->setFitToWindow(true);
     frame.resize(1600, 1000);
-    frame.show();
-    for (int i = 0; i < 10; ++i)
-        QCoreApplication::processEvents();
+    window.show();
     state.counters["scale"] = frame.view()->scale();
     for (auto _ : state)
         frame.view()->repaint();

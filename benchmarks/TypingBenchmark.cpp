@@ -55,18 +55,27 @@ public:
     bool confirmModelSwitch() override { return false; }
 };
 
-// The same through the session, which records each change for undo (a pause between the keys
-// makes every key a step of its own).
-void BM_TypeAndDeleteWithUndoSteps(benchmark::State& state) {
+// A session on the largest model with every key filled, whose clock moves 3 s at every look:
+// each typed key is an undo step of its own.
+struct FilledSession {
     vorn::SettingsStore settings;
     SilentMessages messages;
     NoDialogs dialogs;
-    auto now = std::chrono::steady_clock::time_point{};
-    vorn::EditorSession session(settings, messages, dialogs, vorn::DocumentPlaces{},
-                                [&now] { return now += std::chrono::seconds(3); });
-    session.start(std::nullopt, 2018);
-    for (int key = 0; key < vorn::keyNumberCount; ++key)
-        session.doc().setKeyText(key, "Hello[CR]");
+    std::chrono::steady_clock::time_point now{};
+    vorn::EditorSession session{settings, messages, dialogs, vorn::DocumentPlaces{},
+                                [this] { return now += std::chrono::seconds(3); }};
+
+    FilledSession() {
+        session.start(std::nullopt, 2018);
+        for (int key = 0; key < vorn::keyNumberCount; ++key)
+            session.doc().setKeyText(key, "Hello[CR]");
+    }
+};
+
+// The same through the session, which records each change for undo.
+void BM_TypeAndDeleteWithUndoSteps(benchmark::State& state) {
+    FilledSession filled;
+    vorn::EditorSession& session = filled.session;
     const vorn::KeyEvent letter = pcKey(30);
     const vorn::KeyEvent backspace = pcKey(14);
     for (auto _ : state) {
@@ -79,13 +88,8 @@ BENCHMARK(BM_TypeAndDeleteWithUndoSteps);
 
 // Undo and redo of one typing step, to the state the view repaints from.
 void BM_UndoRedoATypingStep(benchmark::State& state) {
-    vorn::SettingsStore settings;
-    SilentMessages messages;
-    NoDialogs dialogs;
-    vorn::EditorSession session(settings, messages, dialogs, vorn::DocumentPlaces{});
-    session.start(std::nullopt, 2018);
-    for (int key = 0; key < vorn::keyNumberCount; ++key)
-        session.doc().setKeyText(key, "Hello[CR]");
+    FilledSession filled;
+    vorn::EditorSession& session = filled.session;
     session.keyDown(pcKey(30));
     for (auto _ : state) {
         benchmark::DoNotOptimize(session.undo());
@@ -98,15 +102,8 @@ BENCHMARK(BM_UndoRedoATypingStep);
 // Heap growth over 1000 typing steps (each its own step), as malloc counts it.
 void BM_MemoryOfAThousandTypingSteps(benchmark::State& state) {
     for (auto _ : state) {
-        vorn::SettingsStore settings;
-        SilentMessages messages;
-        NoDialogs dialogs;
-        auto now = std::chrono::steady_clock::time_point{};
-        vorn::EditorSession session(settings, messages, dialogs, vorn::DocumentPlaces{},
-                                    [&now] { return now += std::chrono::seconds(3); });
-        session.start(std::nullopt, 2018);
-        for (int key = 0; key < vorn::keyNumberCount; ++key)
-            session.doc().setKeyText(key, "Hello[CR]");
+        FilledSession filled;
+        vorn::EditorSession& session = filled.session;
         const std::size_t before = mallinfo2().uordblks;
         for (int i = 0; i < 1000; ++i)
             session.keyDown(pcKey(i % 2 ? 14 : 30));
