@@ -6,12 +6,6 @@
 namespace vorn::cli {
 namespace {
 
-TEST(DumpFormat, EscapesBackslashesAndNonPrintableBytes) {
-    EXPECT_EQ(escapeKeyText("[F1]ab ~"), "[F1]ab ~");
-    EXPECT_EQ(escapeKeyText("a\\b"), "a\\\\b");
-    EXPECT_EQ(escapeKeyText(std::string("\x00\x1F\x7F\xFF\t", 5)), "\\x00\\x1f\\x7f\\xff\\x09");
-}
-
 TEST(DumpFormat, ParsesWhatItWritesForEveryByte) {
     std::string all;
     for (int c = 0; c < 256; ++c)
