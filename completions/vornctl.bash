@@ -1,12 +1,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for vornctl: commands, each command's options, model ids, fault kinds,
-# setting names and files. Needs the bash-completion package's helpers.
+# setting names, papers and files. Needs the bash-completion package's helpers.
 #
 # The lists follow `vornctl --help` and `vornctl COMMAND --help` (tests/packaging/
 # check-completion compares them); model ids come from `vornctl models`, and the settings of
 # a template given on the line from `vornctl props FILE`.
 
-_vornctl_commands='new check dump build diff export import models layout props devices read write help version'
+_vornctl_commands='new check dump build diff export import models layout labels legend props devices read write help version'
 
 # Every command also takes --help and --trace.
 _vornctl_options() {
@@ -16,6 +16,8 @@ _vornctl_options() {
     build) echo '-o --model --base --no-check' ;;
     export) echo '-o --model' ;;
     import) echo '-o --model --base --force' ;;
+    labels) echo '--set --clear' ;;
+    legend) echo '-o --model --pitch --paper --key-texts' ;;
     props) echo '-o --model --set' ;;
     devices) echo '--device --simulate --no-lock-wait' ;;
     read) echo '-o --device --simulate --simulate-port --fault --all --no-wait --no-lock-wait --quiet' ;;
@@ -26,7 +28,7 @@ _vornctl_options() {
 # How many file arguments a command takes.
 _vornctl_files() {
     case $1 in
-    check | dump | export | import | props | write) echo 1 ;;
+    check | dump | export | import | labels | legend | props | write) echo 1 ;;
     diff) echo 2 ;;
     *) echo 0 ;;
     esac
@@ -66,7 +68,7 @@ _vornctl() {
         --) ended=1 ;;
         --model=*) model=${word#--model=} ;;
         --model) model=${words[++i]} ;;
-        -o | --base | --set | --device | --simulate | --simulate-port | --fault) ((i++)) ;;
+        -o | --base | --set | --clear | --pitch | --paper | --device | --simulate | --simulate-port | --fault) ((i++)) ;;
         esac
     done
 
@@ -89,6 +91,13 @@ _vornctl() {
             COMPREPLY=($(compgen -W 'usb driver' -- "$cur"))
             return
             ;;
+        --paper)
+            COMPREPLY=($(compgen -W 'a4 letter legal' -- "$cur"))
+            return
+            ;;
+        --pitch | --clear)
+            return # a number
+            ;;
         --fault)
             # N=FAULT: the Nth simulated keyboard's
             COMPREPLY=($(compgen -W "$_vornctl_faults" -- "${cur#[0-9]*=}"))
@@ -96,6 +105,7 @@ _vornctl() {
             return
             ;;
         --set)
+            [[ $command == labels ]] && return # KEY=TEXT
             # The settings of the template on the line, when it can be read; else all.
             local settings=$_vornctl_settings listed file=${positionals[0]-}
             file=${file/#\~/$HOME}

@@ -68,6 +68,8 @@ withModel(std::function<int(const CommandLine&, Io&, int)> body, std::string_vie
 std::vector<Command> templateCommands();
 // The commands through the template document: export, import, models, layout.
 std::vector<Command> documentCommands();
+// The key labels beside a template and their printed sheet: labels, legend.
+std::vector<Command> labelCommands();
 // The settings of the property dialogs: props.
 std::vector<Command> propsCommands();
 

@@ -16,8 +16,8 @@ namespace {
 const std::vector<Command>& commands() {
     static const std::vector<Command> table = [] {
         std::vector<Command> all;
-        for (auto group :
-             {templateCommands, documentCommands, propsCommands, deviceCommands, transferCommands})
+        for (auto group : {templateCommands, documentCommands, labelCommands, propsCommands,
+                           deviceCommands, transferCommands})
             for (Command& c : group())
                 all.push_back(std::move(c));
         return all;
