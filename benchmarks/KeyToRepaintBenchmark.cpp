@@ -31,6 +31,9 @@ public:
     std::optional<std::string> chooseTemplateToSave(const std::string&) override { return {}; }
     std::optional<std::string> chooseTextFile(bool) override { return {}; }
     bool confirmModelSwitch() override { return false; }
+    std::optional<std::string> askKeyLabel(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
 };
 
 // The window on the largest model (176 keys, all filled), shown by `show`.

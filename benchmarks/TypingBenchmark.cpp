@@ -53,6 +53,9 @@ public:
     std::optional<std::string> chooseTemplateToSave(const std::string&) override { return {}; }
     std::optional<std::string> chooseTextFile(bool) override { return {}; }
     bool confirmModelSwitch() override { return false; }
+    std::optional<std::string> askKeyLabel(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
 };
 
 // A session on the largest model with every key filled, whose clock moves 3 s at every look:

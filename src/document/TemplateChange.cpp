@@ -45,6 +45,11 @@ TemplateChange TemplateChange::between(const TemplateContent& before,
             change.captions_.push_back(
                 {static_cast<int>(s), before.keyLabel[s], after.keyLabel[s]});
     }
+    for (int k = 0; k < keyNumberCount; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        if (before.capLabel[i] != after.capLabel[i])
+            change.labels_.push_back({k, before.capLabel[i], after.capLabel[i]});
+    }
     change.bytes_ = changedRuns(before.image, after.image);
     if (before.modelId != after.modelId)
         change.model_ = ModelSwitch{before.modelId, after.modelId};
@@ -56,7 +61,8 @@ TemplateChange TemplateChange::between(const TemplateContent& before,
 bool TemplateChange::empty() const {
     const bool textChanged =
         std::ranges::any_of(keys_, [](const KeyEdit& edit) { return edit.before != edit.after; });
-    return !textChanged && captions_.empty() && bytes_.empty() && !model_ && !title_;
+    return !textChanged && captions_.empty() && labels_.empty() && bytes_.empty() && !model_ &&
+           !title_;
 }
 
 void TemplateChange::absorb(const TemplateChange& later) {
@@ -78,6 +84,8 @@ std::optional<int> TemplateChange::firstKey() const {
         if (edit.before != edit.after)
             return edit.key;
     }
+    if (!labels_.empty())
+        return labels_.front().key;
     return std::nullopt;
 }
 
@@ -86,6 +94,8 @@ std::size_t TemplateChange::heldBytes() const {
     for (const KeyEdit& edit : keys_)
         bytes += sizeof(edit) + edit.before.capacity() + edit.after.capacity();
     for (const CaptionEdit& edit : captions_)
+        bytes += sizeof(edit) + edit.before.capacity() + edit.after.capacity();
+    for (const LabelEdit& edit : labels_)
         bytes += sizeof(edit) + edit.before.capacity() + edit.after.capacity();
     for (const ByteRun& run : bytes_)
         bytes += sizeof(run) + run.before.capacity() + run.after.capacity();

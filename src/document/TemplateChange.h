@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "document/KeyCapLabels.h"
 #include "document/KeyboardModels.h"
 #include "image/TemplateImage.h"
 
@@ -23,12 +24,13 @@ struct TemplateContent {
     KeyFlags keyBlank{};
     KeyFlags keyDefined{};
     KeyLabels keyLabel;
+    KeyCapLabels capLabel;
     TemplateImage image{};
     std::string title;
 };
 
-// What one step changed, both ways: the key texts and their flags, the captions, the runs of
-// image bytes, the model and the title.
+// What one step changed, both ways: the key texts and their flags, the captions, the key cap
+// labels, the runs of image bytes, the model and the title.
 class TemplateChange {
 public:
     struct KeyEdit {
@@ -39,6 +41,10 @@ public:
     };
     struct CaptionEdit {
         int slot = 0;
+        std::string before, after;
+    };
+    struct LabelEdit {
+        int key = 0;
         std::string before, after;
     };
     struct ByteRun {
@@ -57,13 +63,14 @@ public:
     bool empty() const;
     // Folds a later change of the same run (typing) into this one.
     void absorb(const TemplateChange& later);
-    // The first key whose text changed; nullopt for none.
+    // The first key whose text changed, else the first whose label changed; nullopt for none.
     std::optional<int> firstKey() const;
     // Bytes held, roughly: the history's memory follows what steps changed.
     std::size_t heldBytes() const;
 
     const std::vector<KeyEdit>& keys() const { return keys_; }
     const std::vector<CaptionEdit>& captions() const { return captions_; }
+    const std::vector<LabelEdit>& labels() const { return labels_; }
     const std::vector<ByteRun>& bytes() const { return bytes_; }
     const std::optional<ModelSwitch>& model() const { return model_; }
     // The title on `side`; nullopt when it did not change.
@@ -72,6 +79,7 @@ public:
 private:
     std::vector<KeyEdit> keys_;
     std::vector<CaptionEdit> captions_;
+    std::vector<LabelEdit> labels_;
     std::vector<ByteRun> bytes_;
     std::optional<ModelSwitch> model_;
     std::optional<std::pair<std::string, std::string>> title_;

@@ -2,6 +2,7 @@
 #include "document/VornDoc.h"
 
 #include "document/Files.h"
+#include "document/KeyCapLabels.h"
 #include "document/SettingsStore.h"
 #include "document/TextFileFormat.h"
 #include "document/UserMessages.h"
@@ -79,11 +80,13 @@ int CVornDoc::storedModelId(const SettingsStore& settings) {
 }
 
 bool CVornDoc::isModified() const {
-    return keyText_ != baselineTexts_ || !sameSettings(image_, baselineImage_);
+    return keyText_ != baselineTexts_ || capLabel_ != baselineLabels_ ||
+           !sameSettings(image_, baselineImage_);
 }
 
 void CVornDoc::resetBaseline() {
     baselineTexts_ = keyText_;
+    baselineLabels_ = capLabel_;
     baselineImage_ = image_;
 }
 
@@ -115,6 +118,7 @@ void CVornDoc::setTitleFor(const std::string& name) {
 }
 
 bool CVornDoc::onNewDocument() {
+    capLabel_ = {};
     resetImage();
     decodeImage(image_, modelId_, keyText_);
     markAllKeysBlank();
@@ -137,8 +141,43 @@ bool CVornDoc::onOpenDocument(const std::string& path) {
     }
     if (const ImageCheck check = validateImage(loaded); check != ImageCheck::valid)
         messages_.showMessage(imageCheckMessage(check));
+    readCapLabels(path);
     takeImage(loaded);
     return true;
+}
+
+void CVornDoc::readCapLabels(const std::string& templatePath) {
+    const std::string path = labelFilePath(templatePath);
+    const LabelFileRead read = readLabelFile(templatePath);
+    capLabel_ = read.read.labels;
+    unreadLabelFile_ = read.error ? path : std::string();
+    if (read.error) {
+        messages_.showMessage(fileMessage("The labels file", path, "can't be read", read.error) +
+                              "\nThe template is loaded without labels.");
+        return;
+    }
+    const auto& problems = read.read.problems;
+    if (problems.empty())
+        return;
+    constexpr std::size_t shown = 10;
+    std::string text = "The labels file: <" + path + "> has lines that are not read !!";
+    for (std::size_t i = 0; i < std::min(shown, problems.size()); ++i)
+        text += "\n" + problems[i];
+    if (problems.size() > shown)
+        text += "\n... and " + std::to_string(problems.size() - shown) + " more";
+    messages_.showMessage(text + "\nThey are left out when the template is saved.");
+}
+
+FileResult CVornDoc::writeCapLabels(const std::string& templatePath) {
+    const std::string path = labelFilePath(templatePath);
+    if (!hasLabels(capLabel_) && path == unreadLabelFile_)
+        return FileResult::done;
+    if (const int error = writeLabelFile(templatePath, capLabel_)) {
+        messages_.showMessage(fileMessage("The labels file", path, "can't be written", error));
+        return FileResult::failed;
+    }
+    unreadLabelFile_.clear();
+    return FileResult::done;
 }
 
 void CVornDoc::takeImage(const TemplateImage& image) {
@@ -174,6 +213,10 @@ void CVornDoc::setKeyLabel(int slot, std::string caption) {
     keyLabel_.at(static_cast<std::size_t>(slot)) = std::move(caption);
 }
 
+void CVornDoc::setCapLabel(int key, std::string label) {
+    capLabel_.at(static_cast<std::size_t>(key)) = std::move(label);
+}
+
 void CVornDoc::storeKeyboardProperties(const KeyboardProperties& properties) {
     properties.store(image_, modelGroup(hasCardReader_));
 }
@@ -188,7 +231,8 @@ const TemplateImage& CVornDoc::encodeKeyTexts() {
 }
 
 TemplateContent CVornDoc::content() const {
-    return {modelId_, keyText_, keyBlank_, keyDefined_, keyLabel_, image_, documentTitle_};
+    return {modelId_,  keyText_,  keyBlank_, keyDefined_,
+            keyLabel_, capLabel_, image_,    documentTitle_};
 }
 
 void CVornDoc::applyChange(const TemplateChange& change, TemplateChange::Side side) {
@@ -205,6 +249,8 @@ void CVornDoc::applyChange(const TemplateChange& change, TemplateChange::Side si
     }
     for (const TemplateChange::CaptionEdit& edit : change.captions())
         keyLabel_.at(static_cast<std::size_t>(edit.slot)) = back ? edit.before : edit.after;
+    for (const TemplateChange::LabelEdit& edit : change.labels())
+        capLabel_.at(static_cast<std::size_t>(edit.key)) = back ? edit.before : edit.after;
     for (const TemplateChange::ByteRun& run : change.bytes()) {
         const auto& bytes = back ? run.before : run.after;
         std::ranges::copy(bytes, image_.begin() + static_cast<std::ptrdiff_t>(run.offset));
@@ -232,12 +278,15 @@ FileResult CVornDoc::onSaveDocument(const std::string& path) {
         messages_.showMessage(fileMessage("The template file", path, "can't be written", error));
         return FileResult::failed;
     }
+    if (const FileResult labels = writeCapLabels(path); labels != FileResult::done)
+        return labels;
     resetBaseline();
     return FileResult::done;
 }
 
 void CVornDoc::switchModel(int modelId) {
     modelId_ = modelId;
+    capLabel_ = {};
     settings_.writeInt(settingsSection, settingsEntry, modelId_);
     resetImage();
     decodeImage(image_, modelId_, keyText_);

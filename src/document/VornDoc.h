@@ -60,6 +60,8 @@ public:
     const TemplateImage& image() const { return image_; }
     // By slot: the key cap captions.
     const KeyLabels& keyLabel() const { return keyLabel_; }
+    // By key number: the labels printed on the caps, kept beside the template file.
+    const KeyCapLabels& capLabel() const { return capLabel_; }
 
     // Every change to the template passes through the operations below. A text equal to the
     // key's own changes nothing.
@@ -69,6 +71,8 @@ public:
     // Sets one key's blank and as-loaded flags.
     void setKeyFlags(int key, bool blank, bool defined);
     void setKeyLabel(int slot, std::string caption);
+    // A label labelProblem() accepts; empty for none.
+    void setCapLabel(int key, std::string label);
     // Replaces the whole image and decodes every key from it: the key texts and flags as a
     // load or a read from the keyboard gives them (a key with content is as loaded, an empty
     // one blank). The result is unmodified.
@@ -95,8 +99,8 @@ public:
     const std::string& documentTitle() const { return documentTitle_; }
     const std::string& startDirectory() const { return places_.startDirectory; }
 
-    // True when the key texts or the keyboard and card reader settings bytes differ from what
-    // was last created, loaded, saved or read from the keyboard.
+    // True when the key texts, the labels or the keyboard and card reader settings bytes differ
+    // from what was last created, loaded, saved or read from the keyboard.
     bool isModified() const;
     // The present content becomes the unmodified state.
     void resetBaseline();
@@ -106,13 +110,14 @@ public:
     // Key count, captions, layout, model name and title of the current model.
     void applyModel();
 
-    // New: all keys empty, blank and as loaded.
+    // New: all keys empty, blank and as loaded, no labels.
     bool onNewDocument();
-    // Load: the first 2048 bytes of the file, decoded under the current model. A file that
-    // cannot be read or is shorter leaves the document as it was.
+    // Load: the first 2048 bytes of the file, decoded under the current model, and the labels
+    // beside it. A file that cannot be read or is shorter leaves the document as it was.
     bool onOpenDocument(const std::string& path);
     // Save: checks every key text, asks before keys are cut for want of room, encodes and
-    // replaces the file atomically.
+    // replaces the file atomically, then writes the labels beside it (or removes their file
+    // when there are none).
     FileResult onSaveDocument(const std::string& path);
 
     // The Keyboard menu's switch, after the user confirmed it: remembers the model and starts
@@ -152,6 +157,8 @@ private:
     void useModel();
     void markAllKeysBlank();
     void setTitleFor(const std::string& name);
+    void readCapLabels(const std::string& templatePath);
+    FileResult writeCapLabels(const std::string& templatePath);
 
     SettingsStore& settings_;
     UserMessages& messages_;
@@ -166,8 +173,12 @@ private:
     KeyFlags keyDefined_{};
     TemplateImage image_{};
     KeyLabels keyLabel_;
+    KeyCapLabels capLabel_;
+    // A labels file that was there but could not be read: never removed for want of labels.
+    std::string unreadLabelFile_;
     // What isModified() compares with.
     KeyTexts baselineTexts_;
+    KeyCapLabels baselineLabels_;
     TemplateImage baselineImage_{};
 };
 

@@ -80,6 +80,10 @@ constexpr std::array commands{
     CommandInfo{verifyAfterWrite, "&Verify After Write",
                 "Read the keyboard back after every write and compare it with what was written",
                 "Verify After Write", ""},
+    CommandInfo{keyLabel, "Key &Label...", "Write the label printed on the selected key's cap",
+                "Key Label", ""},
+    CommandInfo{showLabels, "Show &Labels",
+                "Draw each key's label on its cap in place of the caption", "Show Labels", ""},
     CommandInfo{pasteKey, "&Paste\tCtrl+V", "Insert the clipboard's text at the caret", "Paste",
                 ""},
 };
@@ -96,12 +100,12 @@ const std::array<int, 7> keyboardMenu = [] {
 }();
 constexpr std::array keyEditMenu{clearKey,       asciiMode,  scanMode,  capsCode,    delayTime,
                                  levelSeparator, shiftLevel, asciiCode, displayMode, scanCode,
-                                 separator,      undo,       redo};
+                                 separator,      undo,       redo,      separator,   keyLabel};
 constexpr std::array configurationMenu{readFromKb, writeIntoKb, configKb,
                                        configMr,   separator,   verifyAfterWrite};
 constexpr std::array testingMenu{keyboardOutput};
-constexpr std::array viewMenu{viewToolbar, viewStatusBar, separator,  zoomIn,
-                              zoomOut,     actualSize,    fitToWindow};
+constexpr std::array viewMenu{viewToolbar, viewStatusBar, separator, zoomIn,    zoomOut,
+                              actualSize,  fitToWindow,   separator, showLabels};
 constexpr std::array helpMenu{about, keyWordList};
 
 const std::array menus{

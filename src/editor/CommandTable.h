@@ -48,6 +48,8 @@ inline constexpr int zoomOut = 33121;
 inline constexpr int actualSize = 33122;
 inline constexpr int fitToWindow = 33123;
 inline constexpr int verifyAfterWrite = 33130;
+inline constexpr int keyLabel = 33140;
+inline constexpr int showLabels = 33141;
 inline constexpr int separator = 0; // in menu and toolbar lists
 } // namespace commandIds
 

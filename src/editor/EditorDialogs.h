@@ -20,6 +20,10 @@ public:
     virtual std::optional<std::string> chooseTextFile(bool exporting) = 0;
     // The "Select Keyboard" confirmation; false for No and for a dismissed dialog.
     virtual bool confirmModelSwitch() = 0;
+    // The "Key Label" dialog for the key with caption `caption` (the keyboard's bytes): the
+    // new label (UTF-8); nothing on Cancel.
+    virtual std::optional<std::string> askKeyLabel(const std::string& caption,
+                                                   const std::string& label) = 0;
 };
 
 } // namespace vorn

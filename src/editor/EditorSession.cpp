@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorSession.h"
 
+#include "document/KeyCapLabels.h"
 #include "document/KeyboardModels.h"
 #include "document/UserMessages.h"
 #include "editor/EditorDialogs.h"
@@ -270,6 +271,32 @@ void EditorSession::applyStep(const UndoStep& step, TemplateChange::Side side) {
 
 const std::string& EditorSession::selectedKeyText() const {
     return doc_.keyText()[static_cast<std::size_t>(editing_.selectedKey)];
+}
+
+bool EditorSession::editKeyLabel() {
+    const std::string& caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
+    const std::optional<std::string> label = dialogs_.askKeyLabel(caption, selectedKeyLabel());
+    return label && setSelectedKeyLabel(*label);
+}
+
+bool EditorSession::setSelectedKeyLabel(std::string label) {
+    while (label.ends_with('\n'))
+        label.pop_back();
+    if (const auto problem = labelProblem(label)) {
+        messages_.showMessage("This label cannot be kept: " + *problem + ".");
+        return false;
+    }
+    if (label == selectedKeyLabel())
+        return false;
+    const std::string caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
+    recordStep("Label of " + caption, [&] { doc_.setCapLabel(editing_.selectedKey, label); });
+    if (changedHook_)
+        changedHook_();
+    return true;
+}
+
+const std::string& EditorSession::selectedKeyLabel() const {
+    return doc_.capLabel()[static_cast<std::size_t>(editing_.selectedKey)];
 }
 
 void EditorSession::paste(std::string_view text) {

@@ -106,6 +106,13 @@ public:
     bool undo();
     bool redo();
 
+    // "Key Label": the selected key's label through the dialog, one undoable step. False on
+    // Cancel, for an unchanged label and for one that cannot be kept (after a message).
+    bool editKeyLabel();
+    // The selected key's label becomes `label`, trailing line breaks dropped: one step.
+    bool setSelectedKeyLabel(std::string label);
+    const std::string& selectedKeyLabel() const;
+
     // The selected key's text, for the clipboard.
     const std::string& selectedKeyText() const;
     // Inserts at the caret as typing would, as far as the template has room: one step.

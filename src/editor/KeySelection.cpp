@@ -153,6 +153,11 @@ int KeySelection::slotAt(int x, int y) const {
     return -1;
 }
 
+int KeySelection::keySlotAt(int x, int y) const {
+    const int slot = slotAt(x, y);
+    return slot >= 0 && isEnterUpperPart(slot) ? enterLowerSlot : slot;
+}
+
 void KeySelection::selectSlot(int slot) {
     state_.highlightOnly(slot);
     state_.selectedSlot = slot;

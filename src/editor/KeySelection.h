@@ -49,6 +49,10 @@ public:
     // detection (which shows its own message when no keyboard answers).
     void initialUpdate(const std::function<void()>& detectKeyboard);
 
+    // The slot a click at (x, y) selects (the Enter key's lower part for its upper one); -1
+    // off the key caps.
+    int keySlotAt(int x, int y) const;
+
 private:
     const std::string& selectedText() const;
     void editText(const std::function<void(ContentCaret&)>& edit);

@@ -132,6 +132,7 @@ void CMainFrame::createActions() {
     actions_[viewStatusBar]->setCheckable(true);
     actions_[fitToWindow]->setCheckable(true);
     actions_[verifyAfterWrite]->setCheckable(true);
+    actions_[showLabels]->setCheckable(true);
     actions_[viewToolbar]->setChecked(true);
     actions_[viewStatusBar]->setChecked(true);
 }
@@ -263,6 +264,12 @@ void CMainFrame::connectCommands() {
     on(zoomOut, [this] { view_->zoomOut(); });
     on(actualSize, [this] { view_->actualSize(); });
     on(fitToWindow, [this](bool fit) { view_->setFitToWindow(fit); });
+    on(showLabels, [this](bool show) { view_->setShowLabels(show); });
+    on(keyLabel, [this] {
+        if (session_.editKeyLabel())
+            view_->update();
+    });
+    connect(view_, &CVornView::keyLabelRequested, actions_.at(keyLabel), &QAction::trigger);
     on(verifyAfterWrite, [this](bool verify) { view_->setVerifyAfterWrite(verify); });
     on(viewToolbar, [this](bool shown) { toolBar_->setVisible(shown); });
     on(viewStatusBar, [this](bool shown) { statusBar()->setVisible(shown); });
@@ -297,6 +304,7 @@ void CMainFrame::followState() {
     followHistory(active);
     actions_[fitToWindow]->setChecked(view_->zoom().fitToWindow());
     actions_[verifyAfterWrite]->setChecked(view_->verifyAfterWrite());
+    actions_[showLabels]->setChecked(view_->showLabels());
 }
 
 // Undo and Redo name the step they would apply.
@@ -317,6 +325,8 @@ void CMainFrame::showKeyMenu(QPoint globalPos) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (const int id : {copyKey, cutKey, pasteKey, clearKey, undo})
         menu->addAction(actions_.at(id));
+    menu->addSeparator();
+    menu->addAction(actions_.at(keyLabel));
     menu->popup(globalPos);
 }
 

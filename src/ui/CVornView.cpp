@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QtMath>
 
 namespace vorn {
@@ -27,6 +28,8 @@ namespace {
 
 constexpr std::string_view verifySection = "Transfer";
 constexpr std::string_view verifyEntry = "VerifyAfterWrite";
+constexpr std::string_view labelsSection = "View";
+constexpr std::string_view showLabelsEntry = "ShowLabels";
 constexpr std::string_view verifiedNote = "Template written and verified";
 
 constexpr std::string_view leftOutNote =
@@ -52,6 +55,7 @@ CVornView::CVornView(EditorSession& session, UserMessages& messages, QWidget* pa
     progressBar_->setTextVisible(false);
     progressBar_->hide();
     host_.setProgressBar(progressBar_);
+    renderer_.setShowLabels(session.settings().readInt(labelsSection, showLabelsEntry, 0) != 0);
     followZoom();
     host_.setRedraw([this] {
         finishReadStep();
@@ -294,6 +298,12 @@ void CVornView::setZoomPercent(int percent) {
     followZoom();
 }
 
+void CVornView::setShowLabels(bool show) {
+    renderer_.setShowLabels(show);
+    session_.settings().writeInt(labelsSection, showLabelsEntry, show ? 1 : 0);
+    update();
+}
+
 void CVornView::setFitToWindow(bool fit) {
     zoom_.setFitToWindow(fit);
     followZoom();
@@ -310,6 +320,40 @@ void CVornView::mousePressEvent(QMouseEvent* event) {
     emit stateChanged();
     if (right)
         emit keyMenuRequested(event->globalPosition().toPoint());
+}
+
+void CVornView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || transferActive())
+        return;
+    const int slot = slotUnder(event->position());
+    if (slot >= 0 && slot == session_.editing().selectedSlot)
+        emit keyLabelRequested();
+}
+
+int CVornView::slotUnder(QPointF position) const {
+    const QPointF at = position / scale();
+    return session_.selection().keySlotAt(qFloor(at.x()), qFloor(at.y()));
+}
+
+bool CVornView::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const int slot = slotUnder(help->pos());
+    if (slot < 0 || outputTest_->active()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const CVornDoc& doc = session_.doc();
+    const auto key = static_cast<std::size_t>(doc.layout().slotKey()[slot]);
+    QString tip = oemToUnicode(doc.keyLabel()[static_cast<std::size_t>(slot)]);
+    if (!doc.capLabel()[key].empty())
+        tip += "\n" + QString::fromStdString(doc.capLabel()[key]);
+    if (!doc.keyText()[key].empty())
+        tip += "\n" + oemToClipboard(doc.keyText()[key]);
+    QToolTip::showText(help->globalPos(), tip, this);
+    return true;
 }
 
 void CVornView::keyPressEvent(QKeyEvent* event) {

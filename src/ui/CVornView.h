@@ -84,6 +84,9 @@ public:
     void actualSize();
     void setFitToWindow(bool fit);
     void setZoomPercent(int percent);
+    // Show Labels: key caps show their labels in place of their captions (remembered).
+    bool showLabels() const { return renderer_.showLabels(); }
+    void setShowLabels(bool show);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -93,10 +96,15 @@ signals:
     void stateChanged();
     // A right click selected a key: the window shows the key's menu at `globalPos`.
     void keyMenuRequested(QPoint globalPos);
+    // A double click on a key cap selected it: the window asks for its label.
+    void keyLabelRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // A key cap's tooltip: its caption, its label and its key text.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -105,6 +113,8 @@ protected:
 
 private:
     void repaintAfter(Repaint repaint);
+    // The key cap slot under a point of the widget, -1 for none.
+    int slotUnder(QPointF position) const;
     // A rectangle of the screen as the widget shows it now.
     QRect shown(const QRect& screenRect) const;
     void followZoom();

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/WindowDialogs.h"
 
+#include "ui/CKeyLabelDlg.h"
 #include "ui/CSelectKeyboard.h"
 #include "ui/CTextFileNamePath.h"
+#include "view/OemCharset.h"
 
 #include <QFileDialog>
 
@@ -44,6 +46,14 @@ std::optional<std::string> WindowDialogs::chooseTextFile(bool exporting) {
 bool WindowDialogs::confirmModelSwitch() {
     CSelectKeyboard dialog(parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<std::string> WindowDialogs::askKeyLabel(const std::string& caption,
+                                                      const std::string& label) {
+    CKeyLabelDlg dialog(oemToUnicode(caption), label, parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.label();
 }
 
 } // namespace vorn

@@ -19,6 +19,8 @@ public:
     std::optional<std::string> chooseTemplateToSave(const std::string& current) override;
     std::optional<std::string> chooseTextFile(bool exporting) override;
     bool confirmModelSwitch() override;
+    std::optional<std::string> askKeyLabel(const std::string& caption,
+                                           const std::string& label) override;
 
 private:
     QWidget* parent_;

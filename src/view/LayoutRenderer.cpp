@@ -65,6 +65,16 @@ QFont loadFont() {
     return font;
 }
 
+constexpr int largestLabelPixels = 12;
+constexpr int smallestLabelPixels = 5;
+
+QFont labelFont(int pixels) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixels);
+    return font;
+}
+
 // Where the lower part's top edge of the L-shaped Enter key starts, from its right end.
 int enterTopIndent(int modelId) {
     return modelId >= 2013 && modelId <= 2015 ? 40 : 38;
@@ -148,6 +158,47 @@ void LayoutRenderer::paint(QPainter& painter, CVornDoc& doc, const EditingState&
         drawText(context, 100, 350, QString(99, ' '));
     }
     drawTransferTexts(context, transfer);
+    painter.restore();
+}
+
+const LayoutRenderer::FittedLabel& LayoutRenderer::fitted(const QString& label, QSize box) const {
+    const QString cacheKey =
+        QString::number(box.width()) + 'x' + QString::number(box.height()) + ':' + label;
+    auto found = fittedLabels_.find(cacheKey);
+    if (found != fittedLabels_.end())
+        return *found;
+    const QStringList lines = label.split('\n');
+    FittedLabel result{labelFont(smallestLabelPixels), lines, true};
+    for (int pixels = largestLabelPixels; pixels >= smallestLabelPixels; --pixels) {
+        const QFontMetrics metrics(labelFont(pixels));
+        const QRect needed = metrics.boundingRect(QRect(QPoint(0, 0), box),
+                                                  Qt::AlignCenter | Qt::TextWordWrap, label);
+        if (needed.width() <= box.width() && needed.height() <= box.height()) {
+            result.font = labelFont(pixels);
+            return *fittedLabels_.insert(cacheKey, result);
+        }
+    }
+    // Even the smallest font is too large: as many lines as fit, each elided.
+    result.wrap = false;
+    const QFontMetrics metrics(result.font);
+    const auto fit = std::max<qsizetype>(1, box.height() / std::max(1, metrics.height()));
+    result.lines = lines.mid(0, fit);
+    if (result.lines.size() < lines.size())
+        result.lines.back() += QChar(0x2026);
+    for (QString& line : result.lines)
+        line = metrics.elidedText(line, Qt::ElideRight, box.width());
+    return *fittedLabels_.insert(cacheKey, result);
+}
+
+void LayoutRenderer::drawCapLabel(Context& context, const QRect& box, const QString& label) const {
+    const FittedLabel& fit = fitted(label, box.size());
+    QPainter& painter = context.painter;
+    painter.save();
+    painter.setFont(fit.font);
+    painter.setPen(context.textColor);
+    painter.setClipRect(box);
+    painter.drawText(box, Qt::AlignCenter | (fit.wrap ? Qt::TextWordWrap : 0),
+                     fit.lines.join('\n'));
     painter.restore();
 }
 
@@ -251,7 +302,11 @@ void LayoutRenderer::drawKeyCaps(Context& context, const CVornDoc& doc,
 
         const int key = layout.slotKey()[s];
         context.textColor = doc.keyBlank()[key] ? black : doc.keyDefined()[key] ? blue : green;
-        drawText(context, x + 3, y + 2, oemToUnicode(doc.keyLabel()[s]));
+        const std::string& label = doc.capLabel()[key];
+        if (showLabels_ && !label.empty())
+            drawCapLabel(context, QRect(x + 2, y + 2, w - 3, h - 3), QString::fromStdString(label));
+        else
+            drawText(context, x + 3, y + 2, oemToUnicode(doc.keyLabel()[s]));
         context.textColor = black;
 
         if (composite && s == enterLowerSlot && highlighted) {

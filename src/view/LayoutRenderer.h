@@ -13,6 +13,7 @@
 #include <QRect>
 #include <QSize>
 #include <QStaticText>
+#include <QStringList>
 #include <string>
 
 class QPainter;
@@ -56,6 +57,10 @@ public:
 
     const QFont& font() const { return font_; }
 
+    // Key caps show their labels (shrunk to fit, centred) in place of their captions.
+    void setShowLabels(bool show) { showLabels_ = show; }
+    bool showLabels() const { return showLabels_; }
+
 private:
     struct Context;
 
@@ -67,6 +72,15 @@ private:
     void drawTransferTexts(Context& context, const TransferStatus& transfer) const;
 
     const QStaticText& laidOut(const QString& text) const;
+    // A label in the largest font that fits `box`, wrapped at spaces; lines elided where even
+    // the smallest font does not fit.
+    struct FittedLabel {
+        QFont font;
+        QStringList lines;
+        bool wrap = true;
+    };
+    const FittedLabel& fitted(const QString& label, QSize box) const;
+    void drawCapLabel(Context& context, const QRect& box, const QString& label) const;
 
     QFont font_;
     QFontMetrics metrics_;
@@ -74,6 +88,8 @@ private:
     int baseline_ = 12;
     // Texts laid out once: captions and labels repeat on every repaint.
     mutable QHash<QString, QStaticText> laidOut_;
+    mutable QHash<QString, FittedLabel> fittedLabels_;
+    bool showLabels_ = false;
 };
 
 } // namespace vorn

@@ -300,3 +300,55 @@ TEST(EditorSession, SaveAsAddsTheExtensionAndDroppedFilesOpen) {
 
 } // namespace
 } // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+TEST(EditorSession, KeyLabelsLiveBesideTheTemplateFile) {
+    SessionFixture f;
+    ASSERT_TRUE(f.session->start(std::nullopt, 2013));
+    const int key = f.session->editing().selectedKey;
+    const std::string caption = f.session->doc().keyLabel()[0];
+
+    f.dialogs.keyLabel = "a\tb";
+    EXPECT_FALSE(f.session->editKeyLabel());
+    EXPECT_EQ(f.messages.messages,
+              std::vector<std::string>{"This label cannot be kept: a label cannot hold a TAB."});
+    f.dialogs.keyLabel = "Coffee\nlarge\n\n";
+    ASSERT_TRUE(f.session->editKeyLabel());
+    EXPECT_EQ(f.dialogs.labelAsked, std::pair(caption, std::string()));
+    EXPECT_EQ(f.session->selectedKeyLabel(), "Coffee\nlarge");
+    EXPECT_TRUE(f.session->doc().isModified());
+    EXPECT_FALSE(f.session->editKeyLabel()) << "the same label again is no step";
+
+    const std::string tpl = f.folder.path("shop.tpl");
+    f.dialogs.savePath = tpl;
+    ASSERT_TRUE(f.session->save());
+    EXPECT_EQ(TestFolder::read(tpl + ".labels"), std::to_string(key) + "\tCoffee\\nlarge\n");
+    EXPECT_FALSE(f.session->doc().isModified());
+
+    // Loaded with the template; malformed lines are named and the rest is read.
+    TestFolder::write(tpl + ".labels", "3\tTea\nmilk\n4\tSugar\n");
+    f.reopen();
+    ASSERT_TRUE(f.session->start(tpl, std::nullopt));
+    EXPECT_EQ(f.session->doc().capLabel()[3], "Tea");
+    EXPECT_EQ(f.session->doc().capLabel()[4], "Sugar");
+    ASSERT_EQ(f.messages.messages.size(), 2u);
+    EXPECT_EQ(f.messages.messages.back(),
+              "The labels file: <" + tpl +
+                  ".labels> has lines that are not read !!\nline 2: a key number and a TAB "
+                  "must begin the line\nThey are left out when the template is saved.");
+
+    // A save that leaves no label removes the file; New starts without labels.
+    f.session->doc().setCapLabel(3, "");
+    f.session->doc().setCapLabel(4, "");
+    ASSERT_TRUE(f.session->save());
+    EXPECT_FALSE(std::filesystem::exists(tpl + ".labels"));
+    f.session->doc().setCapLabel(9, "x");
+    f.messages.saveAnswer = SaveAnswer::no;
+    ASSERT_TRUE(f.session->newDocument());
+    EXPECT_FALSE(hasLabels(f.session->doc().capLabel()));
+}
+
+} // namespace
+} // namespace vorn::test

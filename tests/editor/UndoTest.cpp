@@ -128,6 +128,11 @@ TEST(Undo, EveryKindOfStepGoesBackAndForthExactly) {
         std::string name;
         std::function<void()> action;
     } steps[] = {
+        {"Label of " + f.session.doc().keyLabel()[0],
+         [&] {
+             f.dialogs.keyLabel = "Flat white\n2 shots";
+             f.session.editKeyLabel();
+         }},
         {"Clear Current Key", [&] { f.command(commandIds::clearKey); }},
         {"Config KB Properties",
          [&] {
@@ -159,6 +164,7 @@ TEST(Undo, EveryKindOfStepGoesBackAndForthExactly) {
         EXPECT_EQ(undone.modelId, before.modelId);
         EXPECT_EQ(undone.keyText, before.keyText);
         EXPECT_EQ(undone.keyLabel, before.keyLabel);
+        EXPECT_EQ(undone.capLabel, before.capLabel);
         EXPECT_EQ(undone.image, before.image);
         EXPECT_EQ(f.session.documentTitle(), title);
         EXPECT_EQ(f.session.path(), path);
@@ -169,6 +175,7 @@ TEST(Undo, EveryKindOfStepGoesBackAndForthExactly) {
         EXPECT_EQ(redone.modelId, after.modelId);
         EXPECT_EQ(redone.keyText, after.keyText);
         EXPECT_EQ(redone.keyLabel, after.keyLabel);
+        EXPECT_EQ(redone.capLabel, after.capLabel);
         EXPECT_EQ(redone.image, after.image);
         EXPECT_EQ(f.session.documentTitle(), titleAfter);
     }

@@ -28,6 +28,11 @@ public:
         ++modelQuestions;
         return confirmModel;
     }
+    std::optional<std::string> askKeyLabel(const std::string& caption,
+                                           const std::string& label) override {
+        labelAsked = {caption, label};
+        return keyLabel;
+    }
 
     std::optional<std::string> loadPath;
     std::optional<std::string> savePath;
@@ -35,6 +40,8 @@ public:
     bool lastTextExporting = false;
     bool confirmModel = false;
     int modelQuestions = 0;
+    std::optional<std::string> keyLabel;
+    std::pair<std::string, std::string> labelAsked;
 };
 
 // A session on a test folder of its own (settings store included), with recorded messages.

@@ -3,6 +3,7 @@
 #include "editor/KeyWordListText.h"
 #include "support/EditorFixture.h"
 #include "ui/CAboutDlg.h"
+#include "ui/CKeyLabelDlg.h"
 #include "ui/CKeyWordTable.h"
 #include "ui/CMainFrame.h"
 #include "ui/CSelectKeyboard.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -100,6 +102,8 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  --",
         "  &Undo\tCtrl+Z | Undo the last change | Undo (disabled)",
         "  &Redo\tCtrl+Y | Redo the last undone change | Redo (disabled)",
+        "  --",
+        "  Key &Label... | Write the label printed on the selected key's cap | Key Label",
         "&Configuration",
         "  &Read From KB | Read data from keyboard | Read data",
         "  &Write Into KB | Write data into keyboard | Write data",
@@ -118,6 +122,8 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  Zoom &Out\tCtrl+- | Draw the keyboard smaller | Zoom Out",
         "  &Actual Size\tCtrl+0 | Draw the keyboard at its actual size | Actual Size",
         "  &Fit to Window | Draw the keyboard as large as the window allows | Fit to Window",
+        "  --",
+        "  Show &Labels | Draw each key's label on its cap in place of the caption | Show Labels",
         "&Help",
         "  &About Vorn... | Display program information, version number and copyright | About",
         "  Key Word &List | Special Function Key Word Table | Key Word",
@@ -295,7 +301,7 @@ TEST(MainFrame, RightClickOpensTheKeyMenu) {
     for (QAction* action : menu->actions())
         items << action->text();
     EXPECT_EQ(items.join(", "), "&Copy\tCtrl+C, Cu&t\tCtrl+X, &Paste\tCtrl+V, &Clear Current Key, "
-                                "&Undo\tCtrl+Z");
+                                "&Undo\tCtrl+Z, , Key &Label...");
     menu->close();
 }
 
@@ -465,6 +471,60 @@ TEST(MainFrame, KeyEditCommandsFollowTheSelectedKey) {
     f.frame.action(commandIds::clearKey)->trigger();
     EXPECT_EQ(f.session->doc().keyText()[key], "");
     EXPECT_FALSE(f.frame.action(commandIds::clearKey)->isEnabled());
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+// A double click on a key cap asks for its label; the label is a step; Show Labels is kept.
+TEST(MainFrame, KeyLabelDialogAndShowLabels) {
+    FrameFixture f;
+    f.frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.frame));
+    CVornView& view = *f.frame.view();
+    const auto [x, y] = f.session->doc().layout().slotPos()[3];
+    const QPoint at = QPoint(x + 5, y + 5) * view.scale();
+    f.dialogs.keyLabel = "Tea\npot";
+    QTest::mouseClick(&view, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(&view, Qt::LeftButton, {}, at);
+    const int key = f.session->doc().layout().slotKey()[3];
+    EXPECT_EQ(f.dialogs.labelAsked.first, f.session->doc().keyLabel()[3]);
+    EXPECT_EQ(f.session->doc().capLabel()[key], "Tea\npot");
+    EXPECT_TRUE(f.frame.isWindowModified());
+    EXPECT_EQ(f.frame.action(commandIds::undo)->statusTip().toStdString(),
+              "Undo the last change: Label of " + f.session->doc().keyLabel()[3]);
+
+    QAction* show = f.frame.action(commandIds::showLabels);
+    EXPECT_FALSE(show->isChecked());
+    const QImage captions = view.renderScreen();
+    show->trigger();
+    EXPECT_TRUE(view.showLabels());
+    EXPECT_NE(view.renderScreen(), captions);
+    EXPECT_EQ(f.settings.readInt("View", "ShowLabels", 0), 1);
+}
+
+// The dialog says why a label cannot be kept and cannot be confirmed then.
+TEST(MainFrame, KeyLabelDialogRefusesWhatCannotBeKept) {
+    CKeyLabelDlg dialog("F1", "Tea");
+    EXPECT_EQ(dialog.windowTitle(), "Key Label");
+    auto* text = dialog.findChild<QPlainTextEdit*>("label");
+    auto* ok = dialog.findChild<QPushButton*>("ok");
+    auto* problem = dialog.findChild<QLabel*>("problem");
+    EXPECT_EQ(text->toPlainText(), "Tea");
+    const std::pair<QString, QString> cases[] = {
+        {"Tea\tpot", "This label cannot be kept: a label cannot hold a TAB"},
+        {"1\n2\n3\n4", "This label cannot be kept: a label has at most 3 lines"},
+        {"Käse\n\n", ""},
+    };
+    for (const auto& [typed, why] : cases) {
+        text->setPlainText(typed);
+        EXPECT_EQ(problem->text(), why) << typed.toStdString();
+        EXPECT_EQ(ok->isEnabled(), why.isEmpty());
+    }
+    EXPECT_EQ(dialog.label(), "Käse\n\n");
 }
 
 } // namespace

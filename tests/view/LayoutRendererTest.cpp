@@ -39,6 +39,17 @@ struct Screen {
     }
 };
 
+// Pixels of antialiased blue text: more blue than red or green.
+int countBluish(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            count += c.blue() > c.red() + 60 && c.blue() > c.green() + 60;
+        }
+    return count;
+}
+
 int countColour(const QImage& image, const QRect& area, const QColor& colour) {
     int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -98,6 +109,38 @@ TEST(LayoutRenderer, PaintingRefreshesTheBlankFlags) {
     const QImage image = screen.render();
     EXPECT_TRUE(screen.doc.keyBlank()[key]);
     EXPECT_EQ(countColour(image, screen.slotRect(2).adjusted(3, 2, -2, -2), green), 0);
+}
+
+// Show Labels: a labelled cap shows its label centred in the caption's colour, shrunk to fit;
+// the other caps keep their captions.
+TEST(LayoutRenderer, ShowLabelsDrawsLabelsInPlaceOfCaptions) {
+    Screen screen(2013);
+    const KeyLayout& layout = screen.doc.layout();
+    const int labelled = 29, wide = 30, plain = 15;
+    screen.doc.setKeyText(layout.slotKey()[labelled], "x"); // blue, as a defined key
+    screen.doc.setCapLabel(layout.slotKey()[labelled], "Espresso doppio\nlarge cup\nto go");
+    screen.doc.setCapLabel(layout.slotKey()[wide], "WWWWWWWWWWWWWWWWWWWWWWWW");
+    const QImage captions = screen.render();
+    screen.renderer.setShowLabels(true);
+    const QImage labels = screen.render();
+
+    const QRect inside = screen.slotRect(labelled).adjusted(2, 2, -1, -1);
+    EXPECT_NE(captions.copy(inside), labels.copy(inside));
+    EXPECT_GT(countBluish(labels, inside), 10);
+    // Centred: ink above and below the middle row, inside the cap only.
+    const QRect top(inside.left(), inside.top(), inside.width(), inside.height() / 2);
+    const QRect bottom = inside.adjusted(0, inside.height() / 2, 0, 0);
+    EXPECT_GT(countBluish(labels, top), 0);
+    EXPECT_GT(countBluish(labels, bottom), 0);
+    const QRect outside = screen.slotRect(labelled).adjusted(-4, -4, 4, 4);
+    EXPECT_EQ(countBluish(labels, outside), countBluish(labels, inside));
+    EXPECT_EQ(captions.copy(screen.slotRect(plain)), labels.copy(screen.slotRect(plain)));
+    const QRect wideRect = screen.slotRect(wide);
+    EXPECT_EQ(countColour(labels, wideRect.adjusted(-4, -4, 4, 4), black) -
+                  countColour(labels, wideRect.adjusted(-1, -1, 1, 1), black),
+              countColour(captions, wideRect.adjusted(-4, -4, 4, 4), black) -
+                  countColour(captions, wideRect.adjusted(-1, -1, 1, 1), black))
+        << "an elided label stays on its cap";
 }
 
 TEST(LayoutRenderer, SelectedEnterKeyIsFramedAsOneL) {
