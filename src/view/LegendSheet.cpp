@@ -53,6 +53,8 @@ QFont sansFont() {
     font.setStyleHint(QFont::SansSerif);
     // Outlines as designed: the metrics of a PDF's text match what was measured.
     font.setHintingPreference(QFont::PreferNoHinting);
+    // No ligatures: "Coffee" stays six letters for whoever searches the PDF.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
