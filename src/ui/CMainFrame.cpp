@@ -46,6 +46,7 @@ std::map<int, QList<QKeySequence>> boundShortcuts() {
             {loadDefault, {QKeySequence("Ctrl+D")}},
             {importText, {QKeySequence("Ctrl+I")}},
             {exportText, {QKeySequence("Ctrl+E")}},
+            {printLegends, {QKeySequence("Ctrl+P")}},
             {undo, {QKeySequence("Ctrl+Z"), QKeySequence("Alt+Backspace")}},
             {zoomIn, {QKeySequence("Ctrl++"), QKeySequence("Ctrl+=")}},
             {zoomOut, {QKeySequence("Ctrl+-")}},

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QWidget>
 #include <filesystem>
 
 namespace vorn {
@@ -58,6 +59,9 @@ void LegendPrinting::print(QWidget* parent) const {
     printer.setDocName("Key legends");
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle("Print Legends");
+    // Large enough to judge a page: most of the window it belongs to.
+    if (parent)
+        preview.resize(parent->window()->size() * 0.85);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&legends](QPrinter* device) { legends.paint(*device); });
     preview.exec();

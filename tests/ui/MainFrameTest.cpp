@@ -140,6 +140,18 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
               expected.join('\n').toStdString());
 }
 
+// The shortcut a menu item names after its TAB is the one that triggers it.
+TEST(MainFrame, MenuShortcutsAreBound) {
+    FrameFixture f;
+    for (QAction* action : f.frame.findChildren<QAction*>()) {
+        const QString text = action->text();
+        if (text.contains('\t')) {
+            EXPECT_EQ(action->shortcut(), QKeySequence(text.section('\t', 1)))
+                << text.toStdString();
+        }
+    }
+}
+
 TEST(MainFrame, ToolbarButtonsInOrder) {
     FrameFixture f;
     QStringList buttons;
