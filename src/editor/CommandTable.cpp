@@ -84,13 +84,19 @@ constexpr std::array commands{
                 "Key Label", ""},
     CommandInfo{showLabels, "Show &Labels",
                 "Draw each key's label on its cap in place of the caption", "Show Labels", ""},
+    CommandInfo{printLegends, "&Print Legends...\tCtrl+P",
+                "Print the key caps with their labels at true size", "Print Legends", ""},
+    CommandInfo{exportLegendsPdf, "Export Legends as &PDF...",
+                "Save the key caps with their labels at true size as a PDF file",
+                "Export Legends as PDF", ""},
     CommandInfo{pasteKey, "&Paste\tCtrl+V", "Insert the clipboard's text at the caret", "Paste",
                 ""},
 };
 
-constexpr std::array templateMenu{
-    newTemplate, loadTemplate, saveTemplate, saveTemplateAs,  separator, loadDefault, separator,
-    importText,  exportText,   separator,    recentTemplates, separator, exitApp};
+constexpr std::array templateMenu{newTemplate,  loadTemplate,     saveTemplate,    saveTemplateAs,
+                                  separator,    loadDefault,      separator,       importText,
+                                  exportText,   separator,        recentTemplates, separator,
+                                  printLegends, exportLegendsPdf, separator,       exitApp};
 // The models' commands in the order of the model catalog's menu column.
 const std::array<int, 7> keyboardMenu = [] {
     std::array<int, 7> ids{};

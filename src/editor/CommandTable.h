@@ -50,6 +50,8 @@ inline constexpr int fitToWindow = 33123;
 inline constexpr int verifyAfterWrite = 33130;
 inline constexpr int keyLabel = 33140;
 inline constexpr int showLabels = 33141;
+inline constexpr int printLegends = 33142;
+inline constexpr int exportLegendsPdf = 33143;
 inline constexpr int separator = 0; // in menu and toolbar lists
 } // namespace commandIds
 

@@ -13,6 +13,7 @@
 #include "ui/CMREdit.h"
 #include "ui/CProperty.h"
 #include "ui/CVornView.h"
+#include "ui/LegendPrinting.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
@@ -224,6 +225,8 @@ void CMainFrame::connectCommands() {
     on(loadDefault, [this] { session_.loadDefault(); });
     on(importText, [this] { session_.importTextData(); });
     on(exportText, [this] { session_.exportTextData(); });
+    on(printLegends, [this] { LegendPrinting(session_, messages_).print(this); });
+    on(exportLegendsPdf, [this] { LegendPrinting(session_, messages_).exportWithDialog(this); });
     on(exitApp, [this] { close(); });
     for (const KeyboardModel& model : keyboardModels()) {
         const int id = model.id;

@@ -9,6 +9,7 @@
 #include "ui/CSelectKeyboard.h"
 #include "ui/CTextFileNamePath.h"
 #include "ui/CVornView.h"
+#include "ui/LegendPrinting.h"
 #include "ui/WindowPlacement.h"
 
 #include <QAction>
@@ -20,6 +21,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -78,6 +81,11 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  &Export Text Data\tCtrl+E | Export template data from a text file | Export text data",
         "  --",
         "  Recent &Templates |  | Recent Templates (disabled)",
+        "  --",
+        "  &Print Legends...\tCtrl+P | Print the key caps with their labels at true size | Print "
+        "Legends",
+        "  Export Legends as &PDF... | Save the key caps with their labels at true size as a PDF "
+        "file | Export Legends as PDF",
         "  --",
         "  E&xit | Quit the application; prompts to save documents | Exit",
         "Key&board",
@@ -525,6 +533,52 @@ TEST(MainFrame, KeyLabelDialogRefusesWhatCannotBeKept) {
         EXPECT_EQ(ok->isEnabled(), why.isEmpty());
     }
     EXPECT_EQ(dialog.label(), "Käse\n\n");
+}
+
+} // namespace
+} // namespace vorn::test
+
+namespace vorn::test {
+namespace {
+
+QString pdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {path, "-"});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The legend sheet holds the labels as they stand, unsaved ones too; the PDF is named after
+// the template; a file that cannot be written is named in a message.
+TEST(LegendPrinting, ExportsThePdfAndPrintsThroughThePreview) {
+    FrameFixture f;
+    LegendPrinting legends(*f.session, f.messages);
+    EXPECT_EQ(legends.suggestedPdfPath().toStdString(), f.folder.path("Untitled.pdf"));
+    f.session->doc().setCapLabel(f.session->doc().layout().slotKey()[3], "Flat white");
+    const std::string tpl = f.folder.path("cafe.tpl");
+    f.dialogs.savePath = tpl;
+    ASSERT_TRUE(f.session->saveAs());
+    EXPECT_EQ(legends.suggestedPdfPath().toStdString(), f.folder.path("cafe.pdf"));
+
+    ASSERT_TRUE(legends.exportPdf(legends.suggestedPdfPath()));
+    const QString text = pdfText(legends.suggestedPdfPath());
+    EXPECT_TRUE(text.simplified().contains("Flat white")) << text.toStdString();
+    EXPECT_TRUE(text.contains("cafe.tpl")) << text.toStdString();
+
+    EXPECT_FALSE(legends.exportPdf(QString::fromStdString(f.folder.path("none/x.pdf"))));
+    ASSERT_EQ(f.messages.messages.size(), 1u);
+    EXPECT_TRUE(f.messages.messages[0].starts_with("The PDF file: <" + f.folder.path("none/x.pdf") +
+                                                   "> can't be written !! "));
+
+    bool previewed = false;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        previewed = preview->windowTitle() == "Print Legends";
+        preview->reject();
+    });
+    f.frame.action(commandIds::printLegends)->trigger();
+    EXPECT_TRUE(previewed);
 }
 
 } // namespace

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/LegendPrinting.h"
+
+#include "document/UserMessages.h"
+#include "editor/EditorSession.h"
+
+#include <QDate>
+#include <QFileDialog>
+#include <QLocale>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <filesystem>
+
+namespace vorn {
+
+namespace {
+
+LegendPaper localPaper() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? LegendPaper::letter
+                                                                              : LegendPaper::a4;
+}
+
+} // namespace
+
+LegendSheet LegendPrinting::sheet() const {
+    const CVornDoc& doc = session_.doc();
+    const std::string name = session_.path().empty()
+                                 ? std::string(EditorSession::untitled)
+                                 : std::filesystem::path(session_.path()).filename().string();
+    LegendOptions options;
+    options.paper = localPaper();
+    return LegendSheet({doc.layout(), doc.keyLabel(), doc.capLabel(), doc.keyText(), name,
+                        doc.modelName(), QDate::currentDate().toString(Qt::ISODate).toStdString()},
+                       options);
+}
+
+QString LegendPrinting::suggestedPdfPath() const {
+    if (session_.path().empty())
+        return QString::fromStdString(
+            (std::filesystem::path(session_.doc().startDirectory()) / "Untitled.pdf").string());
+    std::filesystem::path path(session_.path());
+    return QString::fromStdString(path.replace_extension(".pdf").string());
+}
+
+bool LegendPrinting::exportPdf(const QString& path) const {
+    QString error;
+    if (sheet().writePdf(path, error))
+        return true;
+    messages_.showMessage("The PDF file: <" + path.toStdString() + "> can't be written !! " +
+                          error.toStdString());
+    return false;
+}
+
+void LegendPrinting::print(QWidget* parent) const {
+    const LegendSheet legends = sheet();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageLayout(legends.pageLayout());
+    printer.setDocName("Key legends");
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle("Print Legends");
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&legends](QPrinter* device) { legends.paint(*device); });
+    preview.exec();
+}
+
+void LegendPrinting::exportWithDialog(QWidget* parent) const {
+    QFileDialog dialog(parent, "Export Legends as PDF", suggestedPdfPath(),
+                       "PDF files (*.pdf);;All files (*)");
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix("pdf");
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        exportPdf(dialog.selectedFiles().front());
+}
+
+} // namespace vorn
