@@ -138,16 +138,14 @@ int runLegend(const CommandLine& line, Io& io, int model) {
     StreamMessages messages = messagesOn(io.err);
     SettingsStore settings;
     CVornDoc doc(settings, messages, DocumentPlaces::ofProcess(), model);
+    // The labels come with the template, their file's problems reported as the editor does.
     if (!doc.onOpenDocument(path))
-        return exitUsage;
-    auto labels = readLabels(io, path);
-    if (!labels)
         return exitUsage;
 
     const OffscreenGui gui;
     if (!gui.ready())
         return fileError(io, "no drawing possible in this process");
-    const LegendSheet sheet({doc.layout(), doc.keyLabel(), std::move(*labels), doc.keyText(),
+    const LegendSheet sheet({doc.layout(), doc.keyLabel(), doc.capLabel(), doc.keyText(),
                              std::filesystem::path(path).filename().string(), doc.modelName(),
                              QDate::currentDate().toString(Qt::ISODate).toStdString()},
                             *options);
