@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/LegendSheet.h"
 
+#include "document/Files.h"
 #include "image/KeyTextEscape.h"
 #include "view/LabelFit.h"
 #include "view/OemCharset.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -121,25 +122,24 @@ bool LegendSheet::paint(QPagedPaintDevice& device) const {
     return painter.end();
 }
 
+// Drawn into memory first, then written as every file of ours is: atomically, keeping the
+// mode of a file it replaces and refusing what is not a regular file.
 bool LegendSheet::writePdf(const QString& path, QString& error) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
-    }
+    QByteArray pdf;
     {
-        QPdfWriter writer(&file);
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
         writer.setCreator("Vorn");
         writer.setTitle(QString("Key legends: %1").arg(QString::fromStdString(content_.fileName)));
         writer.setPageLayout(pageLayout());
         if (!paint(writer)) {
-            file.cancelWriting();
             error = "the PDF could not be drawn";
             return false;
         }
     }
-    if (!file.commit()) {
-        error = file.errorString();
+    if (const int failure = writeFileAtomically(path.toStdString(), pdf.toStdString())) {
+        error = QString::fromStdString(fileErrorText(failure));
         return false;
     }
     return true;
