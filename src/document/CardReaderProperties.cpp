@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/CardReaderProperties.h"
 
+#include "document/Translation.h"
 #include "image/CardField.h"
 #include "image/SettingsBits.h"
 
@@ -14,27 +15,27 @@ using enum CardEdit;
 
 constexpr std::array<CardEditField, cardEditCount> editFields{{
     {track1Prefix, "track1Prefix", offsets::track1Prefix, trackFieldSize,
-     "Track1 prefix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track1 prefix string error!")},
     {track1Suffix, "track1Suffix", offsets::track1Suffix, trackFieldSize,
-     "Track1 suffix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track1 suffix string error!")},
     {track2Prefix, "track2Prefix", offsets::track2Prefix, trackFieldSize,
-     "Track2 prefix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track2 prefix string error!")},
     {track2Suffix, "track2Suffix", offsets::track2Suffix, trackFieldSize,
-     "Track2 suffix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track2 suffix string error!")},
     {track3Prefix, "track3Prefix", offsets::track3Prefix, trackFieldSize,
-     "Track3 prefix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track3 prefix string error!")},
     {track3Suffix, "track3Suffix", offsets::track3Suffix, trackFieldSize,
-     "Track3 suffix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track3 suffix string error!")},
     {track1Terminator, "track1Terminator", offsets::track1Terminator, terminatorFieldSize,
-     "Track1 field terminator error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track1 field terminator error!")},
     {track2Terminator, "track2Terminator", offsets::track2Terminator, terminatorFieldSize,
-     "Track2 field terminator error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track2 field terminator error!")},
     {track3Terminator, "track3Terminator", offsets::track3Terminator, terminatorFieldSize,
-     "Track3 field terminator error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Track3 field terminator error!")},
     {cardSuffix, "cardSuffix", offsets::cardSuffix, cardFieldSize,
-     "Card data suffix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Card data suffix string error!")},
     {cardPrefix, "cardPrefix", offsets::cardPrefix, cardFieldSize,
-     "Card data prefix string error!"},
+     VORN_TRANSLATE_NOOP("vorn::Messages", "Card data prefix string error!")},
 }};
 
 constexpr std::array<SettingsByte, 3> trackFlags{
@@ -69,7 +70,8 @@ const CardEditField& cardEditField(CardEdit edit) {
 }
 
 std::string tooLongMessage(std::size_t limit) {
-    return "Enter no more than " + std::to_string(limit) + " characters.";
+    return fillIn(translateText("vorn::Messages", "Enter no more than %1 characters."),
+                  {std::to_string(limit)});
 }
 
 std::optional<CardEdit> CardReaderProperties::firstTooLong() const {

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "document/StreamMessages.h"
 
+#include "document/Translation.h"
+
 #include <ostream>
 
 namespace vorn {
 
-void StreamMessages::showMessage(std::string_view text) {
+// The fixed messages in the user's language: only the editor (vorn --screenshot) installs a
+// translator; vornctl's stay English.
+void StreamMessages::showMessage(std::string_view source) {
+    const std::string translated = translateText("vorn::Messages", source);
+    const std::string_view text = translated;
     if (form_ == Form::asIs) {
         err_ << text;
         if (!text.ends_with('\n'))

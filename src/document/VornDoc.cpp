@@ -5,6 +5,7 @@
 #include "document/KeyCapLabels.h"
 #include "document/SettingsStore.h"
 #include "document/TextFileFormat.h"
+#include "document/Translation.h"
 #include "document/UserMessages.h"
 #include "image/KeyTextChecks.h"
 #include "image/KeyTextDecoder.h"
@@ -17,28 +18,27 @@ namespace vorn {
 
 namespace {
 
-constexpr std::string_view wrongRowCountMessage = "The number of rows in the text file is wrong\n";
+constexpr std::string_view wrongRowCountMessage =
+    VORN_TRANSLATE_NOOP("vorn::Messages", "The number of rows in the text file is wrong\n");
 
-// A device, FIFO or folder: the message says what it is.
-std::string notRegularMessage(std::string_view kind, const std::string& path) {
-    return std::string(kind) + ": <" + path + "> is not a regular file !!";
-}
-
-// Our own file messages name the error in words.
-std::string fileMessage(std::string_view kind, const std::string& path, std::string_view what,
+// Our own file messages name the error in words: FORM with the file as %1 and the error as %2;
+// a device, FIFO or folder gets NOT_REGULAR, which says what it is.
+std::string fileMessage(std::string_view notRegular, std::string_view form, const std::string& path,
                         int error) {
     if (error == notRegularFile)
-        return notRegularMessage(kind, path);
-    return std::string(kind) + ": <" + path + "> " + std::string(what) + " !! " +
-           fileErrorText(error);
+        return fillIn(notRegular, {path});
+    return fillIn(form, {path, fileErrorText(error)});
 }
 
 // The text file message of old quotes the error's number.
 std::string missingTextFileMessage(const std::string& path, int error) {
     if (error == notRegularFile)
-        return notRegularMessage("The text file", path);
-    return "The text file: <" + path +
-           "> is NOT in the directory !! Error code = " + std::to_string(error);
+        return fillIn(
+            translateText("vorn::Messages", "The text file: <%1> is not a regular file !!"),
+            {path});
+    return fillIn(translateText("vorn::Messages",
+                                "The text file: <%1> is NOT in the directory !! Error code = %2"),
+                  {path, std::to_string(error)});
 }
 
 std::string fileName(const std::string& path) {
@@ -98,7 +98,7 @@ void CVornDoc::applyModel() {
     useModel();
     const KeyLabels labels = defaultKeyLabels(modelId_);
     std::copy_n(labels.begin(), layout_.keyCount(), keyLabel_.begin());
-    setTitleFor("Template");
+    setTitleFor(translateText("vorn::VornDoc", "Template"));
 }
 
 void CVornDoc::useModel() {
@@ -130,13 +130,17 @@ bool CVornDoc::onOpenDocument(const std::string& path) {
     TemplateImage loaded{};
     const TemplateFileRead read = readTemplateFile(path, loaded);
     if (read.error) {
-        messages_.showMessage(fileMessage("The template file", path, "can't be read", read.error));
+        messages_.showMessage(fileMessage(
+            translateText("vorn::Messages", "The template file: <%1> is not a regular file !!"),
+            translateText("vorn::Messages", "The template file: <%1> can't be read !! %2"), path,
+            read.error));
         return false;
     }
     if (!read.whole()) {
-        messages_.showMessage("The template file: <" + path + "> holds " +
-                              std::to_string(read.bytes) + " bytes, not " +
-                              std::to_string(imageSize) + " !!\nThe template is not loaded.");
+        messages_.showMessage(
+            fillIn(translateText("vorn::Messages", "The template file: <%1> holds %2 bytes, not "
+                                                   "%3 !!\nThe template is not loaded."),
+                   {path, std::to_string(read.bytes), std::to_string(imageSize)}));
         return false;
     }
     if (const ImageCheck check = validateImage(loaded); check != ImageCheck::valid)
@@ -260,9 +264,11 @@ void CVornDoc::applyChange(const TemplateChange& change, TemplateChange::Side si
 }
 
 std::string overflowQuestion(int bytesOver) {
-    return "The key texts need " + std::to_string(bytesOver) +
-           " bytes more than the template has room for !\nThe keys stored last will be cut when "
-           "the template is saved.\nSave anyway?";
+    return fillIn(translateText("vorn::Messages",
+                                "The key texts need %1 bytes more than the template has room for "
+                                "!\nThe keys stored last will be cut when the template is "
+                                "saved.\nSave anyway?"),
+                  {std::to_string(bytesOver)});
 }
 
 FileResult CVornDoc::onSaveDocument(const std::string& path) {
@@ -275,7 +281,10 @@ FileResult CVornDoc::onSaveDocument(const std::string& path) {
     encodeKeyTexts();
     const std::string_view bytes(reinterpret_cast<const char*>(image_.data()), image_.size());
     if (const int error = writeFileAtomically(path, bytes)) {
-        messages_.showMessage(fileMessage("The template file", path, "can't be written", error));
+        messages_.showMessage(fileMessage(
+            translateText("vorn::Messages", "The template file: <%1> is not a regular file !!"),
+            translateText("vorn::Messages", "The template file: <%1> can't be written !! %2"), path,
+            error));
         return FileResult::failed;
     }
     if (const FileResult labels = writeCapLabels(path); labels != FileResult::done)
@@ -330,9 +339,10 @@ CVornDoc::TextFileRead CVornDoc::readTextRows(const std::string& path) {
         return TextFileRead::failed;
     }
     if (tooLarge) {
-        messages_.showMessage("The text file: <" + path + "> is larger than " +
-                              std::to_string(textFileSizeLimit) +
-                              " bytes (1 MiB) !!\nNothing is imported.");
+        messages_.showMessage(
+            fillIn(translateText("vorn::Messages", "The text file: <%1> is larger than %2 bytes "
+                                                   "(1 MiB) !!\nNothing is imported."),
+                   {path, std::to_string(textFileSizeLimit)}));
         return TextFileRead::failed;
     }
     const auto& rows = parser.rows();
@@ -352,10 +362,12 @@ std::optional<std::string> CVornDoc::textFileContents() {
         const std::string& caption = keyLabel_[slot];
         const std::string& text = keyText_[layout_.slotKey()[slot]];
         if (!fitsTextFile(caption) || !fitsTextFile(text)) {
-            messages_.showMessage("The caption or key text of slot " + std::to_string(slot) + " <" +
-                                  caption +
-                                  "> holds a line feed or a 0xFF byte, which a text file "
-                                  "can't keep !!\nNo text file is written.");
+            messages_.showMessage(
+                fillIn(translateText("vorn::Messages",
+                                     "The caption or key text of slot %1 <%2> holds a line feed "
+                                     "or a 0xFF byte, which a text file can't keep !!\nNo text "
+                                     "file is written."),
+                       {std::to_string(slot), caption}));
             return std::nullopt;
         }
         contents += textFileLine(caption, text);
@@ -368,7 +380,10 @@ FileResult CVornDoc::writeTextFile(const std::string& path) {
     if (!contents)
         return FileResult::refused;
     if (const int error = writeFileAtomically(path, *contents)) {
-        messages_.showMessage(fileMessage("The text file", path, "can't be written", error));
+        messages_.showMessage(fileMessage(
+            translateText("vorn::Messages", "The text file: <%1> is not a regular file !!"),
+            translateText("vorn::Messages", "The text file: <%1> can't be written !! %2"), path,
+            error));
         return FileResult::failed;
     }
     return FileResult::done;

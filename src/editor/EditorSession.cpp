@@ -3,6 +3,7 @@
 
 #include "document/KeyCapLabels.h"
 #include "document/KeyboardModels.h"
+#include "document/Translation.h"
 #include "document/UserMessages.h"
 #include "editor/EditorDialogs.h"
 #include "image/KeyTextChecks.h"
@@ -32,11 +33,12 @@ EditorSession::EditorSession(SettingsStore& settings, UserMessages& messages,
     , recent_(settings) {}
 
 std::string EditorSession::windowTitle(std::string_view marker) const {
-    return title_ + std::string(marker) + " - " + std::string(applicationTitle);
+    return title_ + std::string(marker) + " - " +
+           translateText("vorn::EditorSession", applicationTitle);
 }
 
 std::string EditorSession::saveQuestion() const {
-    return "Save changes to " + title_ + "?";
+    return fillIn(translateText("vorn::Messages", "Save changes to %1?"), {title_});
 }
 
 bool EditorSession::start(const std::optional<std::string>& file, std::optional<int> modelId) {
@@ -47,7 +49,7 @@ bool EditorSession::start(const std::optional<std::string>& file, std::optional<
     doc_.onNewDocument();
     history_.clear();
     path_.clear();
-    setTitle(std::string(untitled));
+    setTitle(translateText("vorn::EditorSession", untitled));
     initialUpdate();
     return !file;
 }
@@ -58,7 +60,7 @@ bool EditorSession::newDocument() {
     doc_.onNewDocument();
     history_.clear();
     path_.clear();
-    setTitle(std::string(untitled));
+    setTitle(translateText("vorn::EditorSession", untitled));
     initialUpdate();
     return true;
 }
@@ -113,8 +115,10 @@ bool EditorSession::openRecent(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
         recent_.remove(path);
-        messages_.showMessage("The template file: <" + path +
-                              "> is no longer there !!\nIt is taken off the recent templates.");
+        messages_.showMessage(
+            fillIn(translateText("vorn::Messages", "The template file: <%1> is no longer there "
+                                                   "!!\nIt is taken off the recent templates."),
+                   {path}));
         return false;
     }
     return saveModified() && loadDocument(path);
@@ -142,7 +146,8 @@ bool EditorSession::saveModified() {
 
 bool EditorSession::loadDefault() {
     bool loaded = false;
-    recordStep("Load Default", [&] { loaded = doc_.loadDefault(); });
+    recordStep(translateText("vorn::EditorSession", "Load Default"),
+               [&] { loaded = doc_.loadDefault(); });
     if (loaded)
         documentUpdate();
     return loaded;
@@ -155,7 +160,7 @@ bool EditorSession::importTextData() {
 
 bool EditorSession::importTextData(const std::string& path) {
     bool imported = false;
-    recordStep("Import Text Data", [&] {
+    recordStep(translateText("vorn::EditorSession", "Import Text Data"), [&] {
         imported = doc_.importTextData(path);
         if (imported)
             title_ = doc_.documentTitle();
@@ -178,8 +183,9 @@ bool EditorSession::exportTextData() {
 bool EditorSession::selectModel(int modelId) {
     if (!saveModified() || !dialogs_.confirmModelSwitch())
         return false;
-    recordStep("Switch to " + std::string(keyboardModel(modelId).name),
-               [&] { switchModel(modelId); });
+    recordStep(
+        fillIn(translateText("vorn::EditorSession", "Switch to %1"), {keyboardModel(modelId).name}),
+        [&] { switchModel(modelId); });
     return true;
 }
 
@@ -198,7 +204,8 @@ Repaint EditorSession::keyDown(const KeyEvent& key) {
     const std::string caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
     const PendingStep pending = beginStep();
     const Repaint repaint = selection_.keyDown(key);
-    UndoStep step = stepSince(pending, "Typing in " + caption);
+    UndoStep step =
+        stepSince(pending, fillIn(translateText("vorn::EditorSession", "Typing in %1"), {caption}));
     if (!step.change.empty())
         history_.pushTyping(std::move(step), typedKey);
     if (editing_.selectedKey != typedKey)
@@ -300,7 +307,7 @@ const std::string& EditorSession::selectedKeyLabel() const {
 }
 
 void EditorSession::paste(std::string_view text) {
-    recordStep("Paste", [&] { selection_.paste(text); });
+    recordStep(translateText("vorn::EditorSession", "Paste"), [&] { selection_.paste(text); });
 }
 
 void EditorSession::initialUpdate() {

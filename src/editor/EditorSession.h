@@ -6,6 +6,7 @@
 #include "editor/KeySelection.h"
 #include "editor/RecentTemplates.h"
 #include "editor/UndoHistory.h"
+#include "image/TextMark.h"
 
 #include <functional>
 #include <optional>
@@ -22,8 +23,10 @@ class UserMessages;
 // questions. Free of widgets, so tests drive every command.
 class EditorSession {
 public:
-    static constexpr std::string_view applicationTitle = "Orvane  Programmable Keyboard";
-    static constexpr std::string_view untitled = "Untitled";
+    static constexpr std::string_view applicationTitle =
+        VORN_TRANSLATE_NOOP("vorn::EditorSession", "Orvane  Programmable Keyboard");
+    static constexpr std::string_view untitled =
+        VORN_TRANSLATE_NOOP("vorn::EditorSession", "Untitled");
 
     EditorSession(SettingsStore& settings, UserMessages& messages, EditorDialogs& dialogs,
                   DocumentPlaces places = DocumentPlaces::ofProcess(),

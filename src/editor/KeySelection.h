@@ -4,6 +4,7 @@
 #include "editor/EditingState.h"
 #include "editor/KeyEvent.h"
 #include "editor/TypingTables.h"
+#include "image/TextMark.h"
 #include "layout/KeyLayout.h"
 
 #include <functional>
@@ -25,7 +26,8 @@ enum class Repaint { nothing, contentBox, view };
 // what to repaint.
 class KeySelection {
 public:
-    static constexpr std::string_view noSpaceLeftNote = "No space left in the template";
+    static constexpr std::string_view noSpaceLeftNote =
+        VORN_TRANSLATE_NOOP("vorn::Messages", "No space left in the template");
 
     KeySelection(CVornDoc& document, EditingState& state, UserMessages& messages);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/KeyWordListText.h"
 
+#include "document/Translation.h"
 #include "image/KeyWords.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ std::string keyWordListText() {
             listed.push_back(&word);
     std::ranges::sort(listed, {}, &KeyWord::listPosition);
 
-    std::string text = " Symbol:\t\tFunction Key's Name\n ";
+    std::string text = translateText("vorn::KeyWordListText", " Symbol:\t\tFunction Key's Name\n ");
     text += std::string(41, '=') + '\n';
     int group = listed.empty() ? 0 : listed.front()->listGroup();
     for (const KeyWord* word : listed) {
@@ -41,12 +42,14 @@ std::string keyWordListText() {
             group = word->listGroup();
         }
         const std::string entry = " " + std::string(word->word);
-        text += entry + tabsFrom(entry.size()) + std::string(word->listDescription) + '\n';
+        text += entry + tabsFrom(entry.size()) +
+                translateText("vorn::KeyWords", word->listDescription) + '\n';
     }
-    text +=
+    text += translateText(
+        "vorn::KeyWordListText",
         "\n Note:\tNormal alpha-numeric characters and symbols are represented in scan code as\n"
         "\tthe character itself enclosed in square brackets.  For example [A] [B] [C]\n"
-        "\t[1] [2] [3] [-] [;] [,] [/].\n";
+        "\t[1] [2] [3] [-] [;] [,] [/].\n");
     return text;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "image/TemplateImage.h"
+#include "image/TextMark.h"
 
 #include <optional>
 #include <string>
@@ -9,8 +10,10 @@
 
 namespace vorn {
 
-inline constexpr std::string_view wrongKeyTextMessage = "Wrong function word or scan code word!!";
-inline constexpr std::string_view wrongAsciiTextMessage = "Wrong ASCII or function word!!";
+inline constexpr std::string_view wrongKeyTextMessage =
+    VORN_TRANSLATE_NOOP("vorn::Messages", "Wrong function word or scan code word!!");
+inline constexpr std::string_view wrongAsciiTextMessage =
+    VORN_TRANSLATE_NOOP("vorn::Messages", "Wrong ASCII or function word!!");
 
 // A valid ASCII-mode text (or empty). A text with a plain 0x00, 0xFD or 0xFE byte, or with
 // 0xFF as its first byte, cannot be stored as written: it is valid in neither mode.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "image/TextMark.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -86,12 +88,14 @@ TemplateImage newTemplateImage(int modelId);
 
 enum class ImageCheck { valid, corrupted, wrongKeyNumber };
 
-inline constexpr std::string_view corruptedImageMessage =
+inline constexpr std::string_view corruptedImageMessage = VORN_TRANSLATE_NOOP(
+    "vorn::Messages",
     "The template data file is corrupted !\nDownloading this template will make keyboard "
-    "malfunction.\nUse Import/Export function to recover the file,";
-inline constexpr std::string_view wrongKeyNumberMessage =
+    "malfunction.\nUse Import/Export function to recover the file,");
+inline constexpr std::string_view wrongKeyNumberMessage = VORN_TRANSLATE_NOOP(
+    "vorn::Messages",
     "The key number is wrong in the template data file !\nDownloading this template will make "
-    "keyboard malfunction.\nRe-edit the template file please.";
+    "keyboard malfunction.\nRe-edit the template file please.");
 
 // The load-time check of a template file; the caller shows imageCheckMessage().
 ImageCheck validateImage(const TemplateImage& image);
