@@ -5,6 +5,7 @@
 #include "ui/ApplicationIcon.h"
 #include "ui/DialogButtons.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,18 +16,19 @@ namespace vorn {
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle("About Vorn");
+    setWindowTitle(tr("About Vorn"));
     auto* icon = new QLabel(this);
     icon->setPixmap(applicationIcon().pixmap(48, 48));
     auto* row = new QHBoxLayout;
     row->addWidget(icon);
     row->addSpacing(12);
-    auto* text = new QLabel(versionText, this);
+    auto* text = new QLabel(tr(versionText), this);
     text->setToolTip(
-        QString::fromUtf8(licenceNotice.data(), qsizetype(licenceNotice.size())).trimmed());
+        QCoreApplication::translate("vorn::CAboutDlg", std::string(licenceNotice).c_str())
+            .trimmed());
     row->addWidget(text, 1);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

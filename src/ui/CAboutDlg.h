@@ -9,7 +9,7 @@ namespace vorn {
 class CAboutDlg : public QDialog {
     Q_OBJECT
 public:
-    static constexpr auto versionText = "Keyboard Editor Version 1.2.0.3";
+    static constexpr auto versionText = QT_TR_NOOP("Keyboard Editor Version 1.2.0.3");
 
     explicit CAboutDlg(QWidget* parent = nullptr);
 };

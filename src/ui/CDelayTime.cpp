@@ -4,7 +4,8 @@
 namespace vorn {
 
 CDelayTime::CDelayTime(QWidget* parent)
-    : CSpinValueDialog({"Put Delay Time", "Time:", " x 0.1 second", minimum, maximum, minimum},
-                       parent) {}
+    : CSpinValueDialog(
+          {tr("Put Delay Time"), tr("Time:"), tr(" x 0.1 second"), minimum, maximum, minimum},
+          parent) {}
 
 } // namespace vorn

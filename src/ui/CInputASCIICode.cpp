@@ -4,6 +4,7 @@
 #include "document/UserMessages.h"
 #include "ui/DialogButtons.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,7 +37,11 @@ std::optional<int> parseByte(const std::string& text) {
 }
 
 std::string rangeMessage(int low, int high) {
-    return "Enter an integer between " + std::to_string(low) + " and " + std::to_string(high) + ".";
+    return QCoreApplication::translate("vorn::CInputASCIICode",
+                                       "Enter an integer between %1 and %2.")
+        .arg(low)
+        .arg(high)
+        .toStdString();
 }
 
 } // namespace
@@ -45,10 +50,10 @@ CInputASCIICode::CInputASCIICode(UserMessages& messages, QWidget* parent)
     : QDialog(parent)
     , messages_(messages)
     , box_(new QLineEdit(QString::number(start), this)) {
-    setWindowTitle("Input ASCII Code");
+    setWindowTitle(tr("Input ASCII Code"));
     box_->setObjectName("code");
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel("ASCII code:", this));
+    row->addWidget(new QLabel(tr("ASCII code:"), this));
     row->addWidget(box_);
     row->addWidget(new QLabel("(1--240)", this));
     auto* layout = new QVBoxLayout(this);

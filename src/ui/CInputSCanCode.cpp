@@ -105,7 +105,7 @@ QString latin1(std::string_view text) {
 CInputSCanCode::CInputSCanCode(QWidget* parent)
     : QDialog(parent)
     , list_(new QComboBox(this)) {
-    setWindowTitle("Input Scan Code");
+    setWindowTitle(tr("Input Scan Code"));
     list_->setObjectName("scanCode");
     list_->setEditable(true);
     list_->setInsertPolicy(QComboBox::NoInsert);
@@ -114,7 +114,7 @@ CInputSCanCode::CInputSCanCode(QWidget* parent)
         list_->addItem(latin1(choice));
     list_->setCurrentText(latin1(start));
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel("Scan Code:", this));
+    row->addWidget(new QLabel(tr("Scan Code:"), this));
     row->addWidget(list_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);

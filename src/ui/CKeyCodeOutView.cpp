@@ -15,7 +15,7 @@ namespace {
 
 constexpr QColor testGrey(220, 220, 220);
 constexpr QColor captionColour(0, 0, 128);
-constexpr auto windowText = "KeyCodeTest";
+constexpr auto windowText = QT_TRANSLATE_NOOP("vorn::CKeyCodeOutView", "KeyCodeTest");
 
 // Height 16, bold, fixed pitch.
 QFont testFont() {
@@ -40,7 +40,7 @@ CKeyCodeOutView::CKeyCodeOutView(QWidget* mainView)
     , mainView_(mainView)
     , edit_(new QPlainTextEdit(this)) {
     setObjectName(windowText);
-    setWindowTitle(windowText);
+    setWindowTitle(tr(windowText));
     setGeometry(windowRect);
     setFont(testFont());
     setFocusPolicy(Qt::NoFocus);
@@ -89,7 +89,7 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
     // Frame and caption bar.
     painter.fillRect(rect(), captionColour);
     painter.setPen(Qt::white);
-    drawTextAt(painter, frameWidth + 4, frameWidth + 3, windowText);
+    drawTextAt(painter, frameWidth + 4, frameWidth + 3, tr(windowText));
 
     painter.translate(clientOrigin);
     const QRect client(QPoint(0, 0), size() - QSize(2 * frameWidth, clientOrigin.y() + frameWidth));
@@ -98,7 +98,7 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
     painter.drawRect(client.adjusted(0, 0, -1, -1));
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(testGrey);
-    drawTextAt(painter, 10, 5, "Key Code Test Output:");
+    drawTextAt(painter, 10, 5, tr("Key Code Test Output:"));
     // The Quit box as a raised button.
     painter.setPen(Qt::white);
     painter.drawPolyline(QPolygon(
@@ -106,7 +106,7 @@ void CKeyCodeOutView::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.drawPolyline(QPolygon(
         {QPoint(quitRight, quitTop), QPoint(quitRight, quitBottom), QPoint(quitLeft, quitBottom)}));
-    drawTextAt(painter, 580, 7, "Quit");
+    drawTextAt(painter, 580, 7, tr("Quit"));
 }
 
 void CKeyCodeOutView::mousePressEvent(QMouseEvent* event) {

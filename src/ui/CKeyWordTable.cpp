@@ -12,7 +12,7 @@ namespace vorn {
 CKeyWordTable::CKeyWordTable(QWidget* parent)
     : QDialog(parent)
     , text_(new QPlainTextEdit(this)) {
-    setWindowTitle("Special Function Key Word Table");
+    setWindowTitle(tr("Special Function Key Word Table"));
     setFixedSize(612, 490);
     text_->setGeometry(10, 10, 590, 470);
     text_->setReadOnly(true);

@@ -37,8 +37,10 @@ constexpr std::array<TrackEdits, 3> trackEdits{{
 }};
 
 // Tracks 2 and 3 spell it this way.
-constexpr std::array<const char*, 3> separatorTexts{"Enable separator", "Enable seperator",
-                                                    "Enable seperator"};
+constexpr std::array<const char*, 3> separatorTexts{
+    QT_TRANSLATE_NOOP("vorn::CMREdit", "Enable separator"),
+    QT_TRANSLATE_NOOP("vorn::CMREdit", "Enable seperator"),
+    QT_TRANSLATE_NOOP("vorn::CMREdit", "Enable seperator")};
 
 // Focus that leaves for a message box or another window is no leaving of the edit.
 bool leavesWithinDialog(const QFocusEvent& event) {
@@ -51,7 +53,7 @@ CMREdit::CMREdit(const CardReaderProperties& properties, UserMessages& messages,
     : QDialog(parent)
     , loaded_(properties)
     , messages_(messages) {
-    setWindowTitle("Config MR properties");
+    setWindowTitle(tr("Config MR properties"));
     layOut();
 }
 
@@ -78,14 +80,14 @@ QCheckBox* CMREdit::makeCheckBox(const QString& name, const QString& text, bool 
 QGroupBox* CMREdit::makeCardGroup() {
     auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel("Card Data Prefix:", this), 0, 0);
+    grid->addWidget(new QLabel(tr("Card Data Prefix:"), this), 0, 0);
     grid->addWidget(makeEdit(CardEdit::cardPrefix), 0, 1);
-    grid->addWidget(new QLabel("Card Data Suffix:", this), 1, 0);
+    grid->addWidget(new QLabel(tr("Card Data Suffix:"), this), 1, 0);
     grid->addWidget(makeEdit(CardEdit::cardSuffix), 1, 1);
 
-    skipTrack_ = new QRadioButton("Skip output of track with error", this);
+    skipTrack_ = new QRadioButton(tr("Skip output of track with error"), this);
     skipTrack_->setObjectName("skipTrackWithError");
-    noDataOutput_ = new QRadioButton("No data output with any error", this);
+    noDataOutput_ = new QRadioButton(tr("No data output with any error"), this);
     noDataOutput_->setObjectName("noDataWithAnyError");
     auto* policy = new QButtonGroup(this);
     policy->addButton(skipTrack_, skipTrackWithError);
@@ -94,9 +96,10 @@ QGroupBox* CMREdit::makeCardGroup() {
     grid->addWidget(skipTrack_, 0, 2);
     grid->addWidget(noDataOutput_, 1, 2);
 
-    beepGoodRead_ = makeCheckBox("beepGoodRead", "Enable beep at good read", loaded_.beepGoodRead);
-    beepReadError_ =
-        makeCheckBox("beepReadError", "Enable 3 beepsat card read error", loaded_.beepReadError);
+    beepGoodRead_ =
+        makeCheckBox("beepGoodRead", tr("Enable beep at good read"), loaded_.beepGoodRead);
+    beepReadError_ = makeCheckBox("beepReadError", tr("Enable 3 beepsat card read error"),
+                                  loaded_.beepReadError);
     grid->addWidget(beepGoodRead_, 2, 0, 1, 3);
     grid->addWidget(beepReadError_, 3, 0, 1, 3);
     grid->setColumnStretch(3, 1);
@@ -107,15 +110,16 @@ QGroupBox* CMREdit::makeTrackGroup(int track) {
     const auto t = static_cast<std::size_t>(track);
     const TrackProperties& loaded = loaded_.tracks[t];
     const QString n = QString::number(track + 1);
-    auto* group = new QGroupBox("Track" + n + " Properties", this);
+    auto* group = new QGroupBox(tr("Track%1 Properties").arg(n), this);
     TrackBoxes& boxes = tracks_[t];
-    boxes.data = makeCheckBox("track" + n + "Data", "Enable data", loaded.data);
-    boxes.lrc = makeCheckBox("track" + n + "Lrc", "Enable LRC output", loaded.lrc);
+    boxes.data = makeCheckBox("track" + n + "Data", tr("Enable data"), loaded.data);
+    boxes.lrc = makeCheckBox("track" + n + "Lrc", tr("Enable LRC output"), loaded.lrc);
     boxes.endSentinel =
-        makeCheckBox("track" + n + "End", "Enable end sentinel", loaded.endSentinel);
+        makeCheckBox("track" + n + "End", tr("Enable end sentinel"), loaded.endSentinel);
     boxes.startSentinel =
-        makeCheckBox("track" + n + "Start", "Enable start sentinel", loaded.startSentinel);
-    boxes.separator = makeCheckBox("track" + n + "Separator", separatorTexts[t], loaded.separator);
+        makeCheckBox("track" + n + "Start", tr("Enable start sentinel"), loaded.startSentinel);
+    boxes.separator =
+        makeCheckBox("track" + n + "Separator", tr(separatorTexts[t]), loaded.separator);
 
     auto* grid = new QGridLayout(group);
     grid->addWidget(boxes.data, 0, 0);
@@ -125,13 +129,13 @@ QGroupBox* CMREdit::makeTrackGroup(int track) {
     grid->addWidget(boxes.separator, 1, 1);
 
     auto* texts = new QHBoxLayout;
-    texts->addWidget(new QLabel("Prefix:", this));
+    texts->addWidget(new QLabel(tr("Prefix:"), this));
     texts->addWidget(makeEdit(trackEdits[t].prefix));
     texts->addSpacing(12);
-    texts->addWidget(new QLabel("Field Terminator:", this));
+    texts->addWidget(new QLabel(tr("Field Terminator:"), this));
     texts->addWidget(makeEdit(trackEdits[t].terminator));
     texts->addSpacing(12);
-    texts->addWidget(new QLabel("Suffix:", this));
+    texts->addWidget(new QLabel(tr("Suffix:"), this));
     texts->addWidget(makeEdit(trackEdits[t].suffix));
     texts->addStretch();
     grid->addLayout(texts, 2, 0, 1, 3);

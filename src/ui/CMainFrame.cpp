@@ -3,6 +3,7 @@
 
 #include "document/KeyboardModels.h"
 #include "document/SettingsStore.h"
+#include "document/Translation.h"
 #include "document/UserMessages.h"
 #include "editor/CommandTable.h"
 #include "editor/EditorSession.h"
@@ -57,13 +58,21 @@ std::map<int, QList<QKeySequence>> boundShortcuts() {
             {pasteKey, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}}};
 }
 
-constexpr std::string_view stopReadQuestion =
-    "The keyboard is being read or written.\nStop the transfer and close Vorn?";
-constexpr std::string_view stopWriteQuestion =
+// Translated where they are shown (MessageBoxMessages).
+constexpr std::string_view stopReadQuestion = QT_TRANSLATE_NOOP(
+    "vorn::Messages", "The keyboard is being read or written.\nStop the transfer and close Vorn?");
+constexpr std::string_view stopWriteQuestion = QT_TRANSLATE_NOOP(
+    "vorn::Messages",
     "The keyboard is being written. If you stop now it keeps an incomplete template until it "
-    "is written again.\nStop the transfer and close Vorn?";
-constexpr std::string_view partlyWrittenMessage =
-    "The keyboard was only partly written. Write the template into it again before using it.";
+    "is written again.\nStop the transfer and close Vorn?");
+constexpr std::string_view partlyWrittenMessage = QT_TRANSLATE_NOOP(
+    "vorn::Messages",
+    "The keyboard was only partly written. Write the template into it again before using it.");
+
+// A text of the command table in the user's language.
+QString commandText(std::string_view source) {
+    return QString::fromStdString(translateText("vorn::CommandTable", source));
+}
 
 LockKeyState::Key lockKeyOf(int qtKey) {
     switch (qtKey) {
@@ -74,7 +83,7 @@ LockKeyState::Key lockKeyOf(int qtKey) {
     }
 }
 
-QLabel* indicator(const char* text, QWidget* parent) {
+QLabel* indicator(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
     label->setMinimumWidth(label->fontMetrics().horizontalAdvance("SCRL") + 8);
@@ -117,10 +126,9 @@ QAction* CMainFrame::action(int id) const {
 void CMainFrame::createActions() {
     const auto shortcuts = boundShortcuts();
     for (const CommandInfo& command : commandTable()) {
-        auto* action =
-            new QAction(QString::fromUtf8(command.text.data(), command.text.size()), this);
-        action->setStatusTip(QString::fromUtf8(command.prompt.data(), command.prompt.size()));
-        action->setToolTip(QString::fromUtf8(command.tooltip.data(), command.tooltip.size()));
+        auto* action = new QAction(commandText(command.text), this);
+        action->setStatusTip(commandText(command.prompt));
+        action->setToolTip(commandText(command.tooltip));
         if (!command.icon.empty())
             action->setIcon(
                 toolbarIcon(QString::fromUtf8(command.icon.data(), command.icon.size())));
@@ -141,8 +149,7 @@ void CMainFrame::createActions() {
 
 void CMainFrame::createMenus() {
     for (const MenuInfo& menuInfo : menuTable()) {
-        QMenu* menu =
-            menuBar()->addMenu(QString::fromUtf8(menuInfo.title.data(), menuInfo.title.size()));
+        QMenu* menu = menuBar()->addMenu(commandText(menuInfo.title));
         for (const int id : menuInfo.items) {
             if (id == separator)
                 menu->addSeparator();
@@ -158,7 +165,7 @@ void CMainFrame::createMenus() {
 }
 
 void CMainFrame::createRecentMenu(QMenu& parent) {
-    recentMenu_ = parent.addMenu("Recent &Templates");
+    recentMenu_ = parent.addMenu(tr("Recent &Templates"));
     connect(recentMenu_, &QMenu::aboutToShow, this, &CMainFrame::fillRecentMenu);
     fillRecentMenu();
 }
@@ -181,7 +188,7 @@ void CMainFrame::fillRecentMenu() {
 }
 
 void CMainFrame::createToolBar() {
-    toolBar_ = addToolBar("Standard");
+    toolBar_ = addToolBar(tr("Standard"));
     toolBar_->setObjectName("toolBar");
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
@@ -194,10 +201,10 @@ void CMainFrame::createToolBar() {
 }
 
 void CMainFrame::createStatusBar() {
-    statusBar()->addWidget(new QLabel("Ready", this), 1);
-    capsIndicator_ = indicator("CAP", this);
-    numIndicator_ = indicator("NUM", this);
-    scrollIndicator_ = indicator("SCRL", this);
+    statusBar()->addWidget(new QLabel(tr("Ready"), this), 1);
+    capsIndicator_ = indicator(tr("CAP"), this);
+    numIndicator_ = indicator(tr("NUM"), this);
+    scrollIndicator_ = indicator(tr("SCRL"), this);
     for (QLabel* label : {capsIndicator_, numIndicator_, scrollIndicator_})
         statusBar()->addPermanentWidget(label);
     showLockKeys();
@@ -317,11 +324,11 @@ void CMainFrame::followHistory(bool transferActive) {
     const UndoStep* toRedo = session_.history().nextRedo();
     actions_[undo]->setEnabled(toUndo && !transferActive);
     actions_[redo]->setEnabled(toRedo && !transferActive);
-    actions_[undo]->setStatusTip(toUndo ? "Undo the last change: " +
-                                              QString::fromLocal8Bit(toUndo->name)
-                                        : "Undo the last change");
-    actions_[redo]->setStatusTip(toRedo ? "Redo: " + QString::fromLocal8Bit(toRedo->name)
-                                        : "Redo the last undone change");
+    actions_[undo]->setStatusTip(
+        toUndo ? tr("Undo the last change: %1").arg(QString::fromLocal8Bit(toUndo->name))
+               : commandText(findCommand(undo)->prompt));
+    actions_[redo]->setStatusTip(toRedo ? tr("Redo: %1").arg(QString::fromLocal8Bit(toRedo->name))
+                                        : commandText(findCommand(redo)->prompt));
 }
 
 void CMainFrame::showKeyMenu(QPoint globalPos) {

@@ -19,11 +19,11 @@ namespace vorn {
 CProperty::CProperty(const KeyboardProperties& properties, QWidget* parent)
     : QDialog(parent)
     , loaded_(properties) {
-    setWindowTitle("Config KB properties");
+    setWindowTitle(tr("Config KB properties"));
     layOut();
 }
 
-QCheckBox* CProperty::addCheckBox(const char* name, const char* text, bool checked) {
+QCheckBox* CProperty::addCheckBox(const char* name, const QString& text, bool checked) {
     auto* box = new QCheckBox(text, this);
     box->setObjectName(name);
     box->setChecked(checked);
@@ -36,35 +36,35 @@ QComboBox* CProperty::addList(const char* name, std::initializer_list<const char
     auto* list = new QComboBox(this);
     list->setObjectName(name);
     for (const char* item : items)
-        list->addItem(item);
+        list->addItem(tr(item));
     list->setCurrentIndex(index);
     return list;
 }
 
 QGroupBox* CProperty::makeConfigGroup() {
-    auto* group = new QGroupBox("Config", this);
+    auto* group = new QGroupBox(tr("Config"), this);
     auto* column = new QVBoxLayout(group);
-    oposJpos_ = addCheckBox("oposJpos", "OPOS/JPOS", loaded_.oposJpos);
+    oposJpos_ = addCheckBox("oposJpos", tr("OPOS/JPOS"), loaded_.oposJpos);
     column->addWidget(oposJpos_);
     return group;
 }
 
 QGroupBox* CProperty::makeFeatureGroup() {
-    auto* group = new QGroupBox("Keyboard features", this);
+    auto* group = new QGroupBox(tr("Keyboard features"), this);
     auto* column = new QVBoxLayout(group);
-    sendBreakCode_ = addCheckBox("sendBreakCode", "Send break-code for scan code mode key",
+    sendBreakCode_ = addCheckBox("sendBreakCode", tr("Send break-code for scan code mode key"),
                                  loaded_.sendBreakCode);
-    beepOnKey_ = addCheckBox("beepOnKey", "Enable beeping when a key typed", loaded_.beepOnKey);
-    noBeepUndefined_ = addCheckBox("noBeepUndefined", "No beeping if a key is not defined",
+    beepOnKey_ = addCheckBox("beepOnKey", tr("Enable beeping when a key typed"), loaded_.beepOnKey);
+    noBeepUndefined_ = addCheckBox("noBeepUndefined", tr("No beeping if a key is not defined"),
                                    loaded_.noBeepUndefined);
-    translateSet2_ =
-        addCheckBox("translateSet2", "Translate scan code set#2 for PC/AT", loaded_.translateSet2);
+    translateSet2_ = addCheckBox("translateSet2", tr("Translate scan code set#2 for PC/AT"),
+                                 loaded_.translateSet2);
     altNumber_ =
-        addCheckBox("altNumber", "Use <Alt>+number key to make ASCII code", loaded_.altNumber);
+        addCheckBox("altNumber", tr("Use <Alt>+number key to make ASCII code"), loaded_.altNumber);
     typematicScan_ =
-        addCheckBox("typematicScan", "Enable typematic for scan code", loaded_.typematicScan);
-    typematicAscii_ =
-        addCheckBox("typematicAscii", "Enable typematic for ASCII code", loaded_.typematicAscii);
+        addCheckBox("typematicScan", tr("Enable typematic for scan code"), loaded_.typematicScan);
+    typematicAscii_ = addCheckBox("typematicAscii", tr("Enable typematic for ASCII code"),
+                                  loaded_.typematicAscii);
     for (QCheckBox* box : {sendBreakCode_, beepOnKey_, noBeepUndefined_, translateSet2_, altNumber_,
                            typematicScan_, typematicAscii_})
         column->addWidget(box);
@@ -75,7 +75,7 @@ QGroupBox* CProperty::makeFeatureGroup() {
     delay_->setValue(loaded_.interCharDelay);
     auto* delayRow = new QHBoxLayout;
     delayRow->addWidget(delay_);
-    delayRow->addWidget(new QLabel("Inter-character delay(mS)", this));
+    delayRow->addWidget(new QLabel(tr("Inter-character delay(mS)"), this));
     delayRow->addStretch();
     column->addLayout(delayRow);
     return group;
@@ -83,19 +83,20 @@ QGroupBox* CProperty::makeFeatureGroup() {
 
 // Shown and enabled only while the last detection found no USB keyboard on a serial port model.
 QGroupBox* CProperty::makeSerialGroup() {
-    serialGroup_ = new QGroupBox("RS232 port", this);
+    serialGroup_ = new QGroupBox(tr("RS232 port"), this);
     serialGroup_->setObjectName("serialGroup");
     auto* column = new QVBoxLayout(serialGroup_);
-    usePort_ = addCheckBox("usePort", "Use port", loaded_.usePort);
+    usePort_ = addCheckBox("usePort", tr("Use port"), loaded_.usePort);
     baud_ = addList("baudRate", {"2400", "4800", "9600", "19200"}, loaded_.baudIndex);
-    parity_ = addList("parity", {"NONE", "EVEN", "ODD"}, loaded_.parityIndex);
-    bits_ = addList("bitNumber", {"7 Bits", "8 Bits"}, loaded_.bitsIndex);
+    parity_ = addList("parity", {QT_TR_NOOP("NONE"), QT_TR_NOOP("EVEN"), QT_TR_NOOP("ODD")},
+                      loaded_.parityIndex);
+    bits_ = addList("bitNumber", {QT_TR_NOOP("7 Bits"), QT_TR_NOOP("8 Bits")}, loaded_.bitsIndex);
     column->addWidget(usePort_);
-    column->addWidget(new QLabel("Baud rate:", this));
+    column->addWidget(new QLabel(tr("Baud rate:"), this));
     column->addWidget(baud_);
-    column->addWidget(new QLabel("Parity check:", this));
+    column->addWidget(new QLabel(tr("Parity check:"), this));
     column->addWidget(parity_);
-    column->addWidget(new QLabel("Bit number:", this));
+    column->addWidget(new QLabel(tr("Bit number:"), this));
     column->addWidget(bits_);
     column->addStretch();
     serialGroup_->setEnabled(loaded_.showSerial);

@@ -30,7 +30,7 @@ private:
     QGroupBox* makeConfigGroup();
     QGroupBox* makeFeatureGroup();
     QGroupBox* makeSerialGroup();
-    QCheckBox* addCheckBox(const char* name, const char* text, bool checked);
+    QCheckBox* addCheckBox(const char* name, const QString& text, bool checked);
     QComboBox* addList(const char* name, std::initializer_list<const char*> items, int index);
     void layOut();
 

@@ -12,13 +12,13 @@ namespace vorn {
 
 CSelectKeyboard::CSelectKeyboard(QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle("Select Keyboard");
+    setWindowTitle(tr("Select Keyboard"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Are you sure to select another keyboard?", this));
-    layout->addWidget(new QLabel("This will clear the active template data !!!", this));
+    layout->addWidget(new QLabel(tr("Are you sure to select another keyboard?"), this));
+    layout->addWidget(new QLabel(tr("This will clear the active template data !!!"), this));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* yes = buttons->addButton("Yes", QDialogButtonBox::AcceptRole);
-    QPushButton* no = buttons->addButton("No", QDialogButtonBox::RejectRole);
+    QPushButton* yes = buttons->addButton(tr("Yes"), QDialogButtonBox::AcceptRole);
+    QPushButton* no = buttons->addButton(tr("No"), QDialogButtonBox::RejectRole);
     no->setDefault(true);
     yes->setObjectName("yes");
     no->setObjectName("no");

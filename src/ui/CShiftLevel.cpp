@@ -4,7 +4,8 @@
 namespace vorn {
 
 CShiftLevel::CShiftLevel(QWidget* parent)
-    : CSpinValueDialog({"Put Shift Level Code", "Level No:", "(1--9)", minimum, maximum, minimum},
-                       parent) {}
+    : CSpinValueDialog(
+          {tr("Put Shift Level Code"), tr("Level No:"), tr("(1--9)"), minimum, maximum, minimum},
+          parent) {}
 
 } // namespace vorn

@@ -13,9 +13,9 @@ class CSpinValueDialog : public QDialog {
     Q_OBJECT
 public:
     struct Setup {
-        const char* title;
-        const char* label;
-        const char* note;
+        QString title;
+        QString label;
+        QString note;
         int minimum;
         int maximum;
         int start;

@@ -4,15 +4,15 @@
 namespace vorn {
 
 CTextFileNamePath::CTextFileNamePath(bool exporting, QWidget* parent)
-    : QFileDialog(parent, "Text File Template Import/Export") {
+    : QFileDialog(parent, tr("Text File Template Import/Export")) {
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::DontConfirmOverwrite);
     // An import opens a file that is there; an export may name a new one.
     setAcceptMode(exporting ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     setFileMode(exporting ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    setNameFilter("Text file template(*.txt)");
+    setNameFilter(tr("Text file template(*.txt)"));
     selectFile("*.txt");
-    setLabelText(QFileDialog::Accept, exporting ? "Export" : "Import");
+    setLabelText(QFileDialog::Accept, exporting ? tr("Export") : tr("Import"));
     if (exporting)
         setDefaultSuffix("txt");
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "editor/EditorOptions.h"
+#include "ui/UiTranslations.h"
 
 #include <QApplication>
 #include <optional>
@@ -35,6 +36,10 @@ public:
 
     // The exit status: 0 success, 2 usage error or a file that cannot be used.
     int run(const EditorOptions& options);
+
+private:
+    // The window's language follows the system's locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+    UiTranslations translations_;
 };
 
 } // namespace vorn

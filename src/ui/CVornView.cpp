@@ -30,10 +30,11 @@ constexpr std::string_view verifySection = "Transfer";
 constexpr std::string_view verifyEntry = "VerifyAfterWrite";
 constexpr std::string_view labelsSection = "View";
 constexpr std::string_view showLabelsEntry = "ShowLabels";
-constexpr std::string_view verifiedNote = "Template written and verified";
-
-constexpr std::string_view leftOutNote =
-    "Characters the keyboard cannot send were left out of the pasted text";
+// Translated where they are shown (MessageBoxMessages).
+constexpr std::string_view verifiedNote =
+    QT_TRANSLATE_NOOP("vorn::Messages", "Template written and verified");
+constexpr std::string_view leftOutNote = QT_TRANSLATE_NOOP(
+    "vorn::Messages", "Characters the keyboard cannot send were left out of the pasted text");
 
 } // namespace
 
@@ -186,8 +187,9 @@ void CVornView::finishReadBack() {
         if (const auto package =
                 TransferController::firstDifferentPackage(done->sent, done->doc.image())) {
             messages_.showMessage(
-                "The keyboard holds other data than was written, first at package " +
-                std::to_string(*package));
+                tr("The keyboard holds other data than was written, first at package %1")
+                    .arg(*package)
+                    .toStdString());
             return;
         }
         messages_.showStatus(verifiedNote, StatusKind::note);

@@ -2,6 +2,7 @@
 #include "ui/DialogButtons.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontMetrics>
@@ -11,8 +12,10 @@ namespace vorn {
 
 QDialogButtonBox* okCancelButtons(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(dialog);
-    QPushButton* ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(QCoreApplication::translate("vorn::DialogButtons", "OK"),
+                                         QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(
+        QCoreApplication::translate("vorn::DialogButtons", "Cancel"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     ok->setObjectName("ok");
     cancel->setObjectName("cancel");

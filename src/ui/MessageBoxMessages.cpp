@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/MessageBoxMessages.h"
 
+#include "document/Translation.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -13,11 +15,16 @@ namespace {
 constexpr auto boxTitle = "Vorn";
 constexpr int statusMilliseconds = 5000;
 
+// The fixed messages are translated here, as a whole; those with a file name or a number in
+// them come translated (document/Translation.h) and stay as they are.
+QString shown(std::string_view text) {
+    return QString::fromLocal8Bit(QByteArray::fromStdString(translateText("vorn::Messages", text)));
+}
+
 QMessageBox::StandardButton ask(QWidget* parent, std::string_view text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton escape) {
-    QMessageBox box(QMessageBox::Question, boxTitle,
-                    QString::fromLocal8Bit(text.data(), qsizetype(text.size())), buttons, parent);
+    QMessageBox box(QMessageBox::Question, boxTitle, shown(text), buttons, parent);
     box.setEscapeButton(escape);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -25,9 +32,7 @@ QMessageBox::StandardButton ask(QWidget* parent, std::string_view text,
 } // namespace
 
 void MessageBoxMessages::showMessage(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, boxTitle,
-                    QString::fromLocal8Bit(text.data(), qsizetype(text.size())), QMessageBox::Ok,
-                    parent_);
+    QMessageBox box(QMessageBox::NoIcon, boxTitle, shown(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
@@ -50,8 +55,7 @@ void MessageBoxMessages::showStatus(std::string_view text, StatusKind kind) {
     if (kind == StatusKind::refusal)
         QApplication::beep();
     if (auto* window = qobject_cast<QMainWindow*>(parent_))
-        window->statusBar()->showMessage(
-            QString::fromLocal8Bit(text.data(), qsizetype(text.size())), statusMilliseconds);
+        window->statusBar()->showMessage(shown(text), statusMilliseconds);
 }
 
 } // namespace vorn

@@ -6,13 +6,16 @@
 #include "ui/CTextFileNamePath.h"
 #include "view/OemCharset.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 namespace vorn {
 
 namespace {
 
-constexpr auto templateFilters = "Templates (*.tpl);;All files (*)";
+QString templateFilters() {
+    return QCoreApplication::translate("vorn::WindowDialogs", "Templates (*.tpl);;All files (*)");
+}
 
 std::optional<std::string> chosen(const QString& path) {
     if (path.isEmpty())
@@ -23,12 +26,15 @@ std::optional<std::string> chosen(const QString& path) {
 } // namespace
 
 std::optional<std::string> WindowDialogs::chooseTemplateToLoad() {
-    return chosen(QFileDialog::getOpenFileName(parent_, "Open", QString(), templateFilters));
+    return chosen(QFileDialog::getOpenFileName(
+        parent_, QCoreApplication::translate("vorn::WindowDialogs", "Open"), QString(),
+        templateFilters()));
 }
 
 // A name typed without an extension gets ".tpl"; the dialog asks before replacing that file.
 std::optional<std::string> WindowDialogs::chooseTemplateToSave(const std::string& current) {
-    QFileDialog dialog(parent_, "Save As", QString::fromStdString(current), templateFilters);
+    QFileDialog dialog(parent_, QCoreApplication::translate("vorn::WindowDialogs", "Save As"),
+                       QString::fromStdString(current), templateFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("tpl");
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

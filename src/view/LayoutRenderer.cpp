@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/LayoutRenderer.h"
 
+#include "document/Translation.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
 #include "view/OemCharset.h"
@@ -136,24 +137,31 @@ void LayoutRenderer::paint(QPainter& painter, CVornDoc& doc, const EditingState&
 
     const bool scanMode = !state.keyIsAscii[state.selectedKey];
     drawText(context, 35, 25,
-             scanMode ? "Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then <Func Key> "
-                        "to Input Function Key Code."
-                      : "Use Mouse or <Shift> + <Arrow> to Select Key.  ");
-    drawText(context, 620, 2, "Port Name: " + oemToUnicode(transfer.portName));
+             scanMode ? tr("Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then "
+                           "<Func Key> to Input Function Key Code.")
+                      : tr("Use Mouse or <Shift> + <Arrow> to Select Key.  "));
+    // "No": no keyboard found.
+    const QString port =
+        transfer.portName == "No" ? tr("No", "no port") : oemToUnicode(transfer.portName);
+    drawText(context, 620, 2, tr("Port Name: %1").arg(port));
 
     const std::array<std::pair<int, QColor>, 5> legendColours{
         {{35, black}, {230, blue}, {290, black}, {405, green}, {470, black}}};
-    const std::array<const char*, 5> legend{"Black Key: blank key", "Blue Key", ": defined key",
-                                            "Green Key", ": modified key"};
+    const std::array<const char*, 5> legend{
+        QT_TRANSLATE_NOOP("vorn::LayoutRenderer", "Black Key: blank key"),
+        QT_TRANSLATE_NOOP("vorn::LayoutRenderer", "Blue Key"),
+        QT_TRANSLATE_NOOP("vorn::LayoutRenderer", ": defined key"),
+        QT_TRANSLATE_NOOP("vorn::LayoutRenderer", "Green Key"),
+        QT_TRANSLATE_NOOP("vorn::LayoutRenderer", ": modified key")};
     for (std::size_t i = 0; i < legend.size(); ++i) {
         context.textColor = legendColours[i].second;
-        drawText(context, legendColours[i].first, 2, legend[i]);
+        drawText(context, legendColours[i].first, 2, tr(legend[i]));
     }
 
     if (state.invalidTextWarning) {
         context.textColor = red;
         drawText(context, 100, 350,
-                 QString::fromLatin1(wrongKeyTextMessage.data(), wrongKeyTextMessage.size()));
+                 QString::fromStdString(translateText("vorn::Messages", wrongKeyTextMessage)));
     } else {
         drawText(context, 100, 350, QString(99, ' '));
     }
@@ -212,15 +220,15 @@ void LayoutRenderer::drawText(Context& context, int x, int y, const QString& tex
 
 void LayoutRenderer::drawLegendAndStatus(Context& context, CVornDoc& doc,
                                          const EditingState& state) const {
-    drawText(context, 10, 310, "Key Name:");
-    drawText(context, 10, 330, "Key content:");
-    drawText(context, 490, 310, "Total space left (bytes):");
+    drawText(context, 10, 310, tr("Key Name:"));
+    drawText(context, 10, 330, tr("Key content:"));
+    drawText(context, 490, 310, tr("Total space left (bytes):"));
 
     context.textColor = blue;
     drawText(context, 80, 310, oemToUnicode(doc.keyLabel()[state.selectedSlot]));
-    const char* mode = !state.keyIsAscii[state.selectedKey] ? "ScanCode Mode"
-                       : state.decimalDisplay               ? "ASCII Decimal Mode"
-                                                            : "ASCII Mode";
+    const QString mode = !state.keyIsAscii[state.selectedKey] ? tr("ScanCode Mode")
+                         : state.decimalDisplay               ? tr("ASCII Decimal Mode")
+                                                              : tr("ASCII Mode");
     drawText(context, 280, 310, mode);
     drawText(context, 670, 310, QString::number(doc.measureSpaceLeft()));
 }
@@ -333,8 +341,9 @@ void LayoutRenderer::drawKeyboardFrame(Context& context) const {
 void LayoutRenderer::drawTransferTexts(Context& context, const TransferStatus& transfer) const {
     if (transfer.active) {
         drawText(context, 250, 365,
-                 transfer.reading ? "Reading data from keyboard" : "Writing data into keyboard");
-        drawText(context, 200, 398, "Please don't use mouse and/or keyboard!");
+                 transfer.reading ? tr("Reading data from keyboard")
+                                  : tr("Writing data into keyboard"));
+        drawText(context, 200, 398, tr("Please don't use mouse and/or keyboard!"));
         if (!transfer.percent.empty())
             drawText(context, percentX, percentY, QString::fromStdString(transfer.percent));
         return;

@@ -5,6 +5,7 @@
 #include "editor/ViewGeometry.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHash>
@@ -35,6 +36,8 @@ struct TransferStatus {
 // its caret, the warning line and the transfer texts. Reads the document, the layout and the
 // editing state; changes nothing but the keys' blank flags (refreshed with the free space).
 class LayoutRenderer {
+    Q_DECLARE_TR_FUNCTIONS(vorn::LayoutRenderer)
+
 public:
     // The smallest area that shows everything.
     static constexpr QSize screenSize{viewGeometry::screenWidth, viewGeometry::screenHeight};
