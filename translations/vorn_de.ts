@@ -83,6 +83,21 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>vorn::CKeyLabelDlg</name>
+    <message>
+        <source>Key Label</source>
+        <translation>Tastenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Label of the key %1, printed on its cap (up to %2 lines of %3 characters):</source>
+        <translation>Beschriftung der Taste %1, auf ihre Kappe gedruckt (bis zu %2 Zeilen mit je %3 Zeichen):</translation>
+    </message>
+    <message>
+        <source>This label cannot be kept: %1</source>
+        <translation>Diese Beschriftung ist nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
     <name>vorn::CKeyWordTable</name>
     <message>
         <source>Special Function Key Word Table</source>
@@ -844,6 +859,30 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Key &amp;Label...</source>
+        <translation>&amp;Tastenbeschriftung...</translation>
+    </message>
+    <message>
+        <source>Write the label printed on the selected key&apos;s cap</source>
+        <translation>Die Beschriftung für die Kappe der gewählten Taste eingeben</translation>
+    </message>
+    <message>
+        <source>Key Label</source>
+        <translation>Tastenbeschriftung</translation>
+    </message>
+    <message>
+        <source>Show &amp;Labels</source>
+        <translation>&amp;Beschriftungen zeigen</translation>
+    </message>
+    <message>
+        <source>Draw each key&apos;s label on its cap in place of the caption</source>
+        <translation>Auf jeder Tastenkappe die Beschriftung statt des Namens zeigen</translation>
+    </message>
+    <message>
+        <source>Show Labels</source>
+        <translation>Beschriftungen zeigen</translation>
+    </message>
 </context>
 <context>
     <name>vorn::DialogButtons</name>
@@ -885,6 +924,53 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Untitled</source>
         <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Label of %1</source>
+        <translation>Beschriftung von %1</translation>
+    </message>
+</context>
+<context>
+    <name>vorn::KeyCapLabels</name>
+    <message>
+        <source>the label is not valid UTF-8 text</source>
+        <translation>die Beschriftung ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>a label cannot hold a TAB</source>
+        <translation>eine Beschriftung darf keinen Tabulator enthalten</translation>
+    </message>
+    <message>
+        <source>a label cannot hold control characters</source>
+        <translation>eine Beschriftung darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>a label line has more than %1 characters</source>
+        <translation>eine Zeile der Beschriftung hat mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a backslash must be followed by n or another backslash</source>
+        <translation>auf einen Backslash muss n oder ein weiterer Backslash folgen</translation>
+    </message>
+    <message>
+        <source>a key number and a TAB must begin the line</source>
+        <translation>die Zeile muss mit einer Tastennummer und einem Tabulator beginnen</translation>
+    </message>
+    <message>
+        <source>the key number must be 0 to %1</source>
+        <translation>die Tastennummer muss zwischen 0 und %1 liegen</translation>
+    </message>
+    <message>
+        <source>a label has at most %1 lines</source>
+        <translation>eine Beschriftung hat höchstens %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than 1 MiB; the rest is not read</source>
+        <translation>die Datei ist größer als 1 MiB; der Rest wird nicht gelesen</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1407,33 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>vorn::LegendSheet</name>
+    <message>
+        <source>Key legends: %1</source>
+        <translation>Tastenbeschriftungen: %1</translation>
+    </message>
+    <message>
+        <source>Printed at pitch %1 mm — check the ruler before cutting</source>
+        <translation>Gedruckt im Raster %1 mm — vor dem Schneiden am Lineal prüfen</translation>
+    </message>
+    <message>
+        <source>Key legends · %1</source>
+        <translation>Tastenbeschriftungen · %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Template: %1</source>
+        <translation>Vorlage: %1</translation>
+    </message>
+    <message>
+        <source>Model: %1</source>
+        <translation>Modell: %1</translation>
+    </message>
+</context>
+<context>
     <name>vorn::Messages</name>
     <message>
         <source>Wrong function word or scan code word!!</source>
@@ -1557,6 +1670,44 @@ Stop the transfer and close Vorn?</source>
     <message>
         <source>Characters the keyboard cannot send were left out of the pasted text</source>
         <translation>Zeichen, die die Tastatur nicht senden kann, wurden beim Einfügen weggelassen</translation>
+    </message>
+    <message>
+        <source>The labels file: &lt;%1&gt; is not a regular file !!</source>
+        <translation>Die Beschriftungsdatei: &lt;%1&gt; ist keine gewöhnliche Datei !!</translation>
+    </message>
+    <message>
+        <source>The labels file: &lt;%1&gt; can&apos;t be read !! %2</source>
+        <translation>Die Beschriftungsdatei: &lt;%1&gt; kann nicht gelesen werden !! %2</translation>
+    </message>
+    <message>
+        <source>
+The template is loaded without labels.</source>
+        <translation>
+Die Vorlage wird ohne Beschriftungen geladen.</translation>
+    </message>
+    <message>
+        <source>The labels file: &lt;%1&gt; has lines that are not read !!</source>
+        <translation>Die Beschriftungsdatei: &lt;%1&gt; hat Zeilen, die nicht gelesen werden !!</translation>
+    </message>
+    <message>
+        <source>
+... and %1 more</source>
+        <translation>
+... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>
+They are left out when the template is saved.</source>
+        <translation>
+Sie werden beim Speichern der Vorlage weggelassen.</translation>
+    </message>
+    <message>
+        <source>The labels file: &lt;%1&gt; can&apos;t be written !! %2</source>
+        <translation>Die Beschriftungsdatei: &lt;%1&gt; kann nicht geschrieben werden !! %2</translation>
+    </message>
+    <message>
+        <source>This label cannot be kept: %1.</source>
+        <translation>Diese Beschriftung ist nicht möglich: %1.</translation>
     </message>
 </context>
 <context>

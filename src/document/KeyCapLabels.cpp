@@ -3,6 +3,7 @@
 
 #include "document/Files.h"
 #include "document/TextFileFormat.h"
+#include "document/Translation.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -50,16 +51,18 @@ std::optional<std::string> lineProblem(std::string_view line) {
     for (std::size_t at = 0; at < line.size(); ++characters) {
         const std::size_t length = utf8Length(line, at);
         if (length == 0)
-            return "the label is not valid UTF-8 text";
+            return translateText("vorn::KeyCapLabels", "the label is not valid UTF-8 text");
         const unsigned char c = static_cast<unsigned char>(line[at]);
         if (c == '\t')
-            return "a label cannot hold a TAB";
+            return translateText("vorn::KeyCapLabels", "a label cannot hold a TAB");
         if (c < 0x20 || c == 0x7F)
-            return "a label cannot hold control characters";
+            return translateText("vorn::KeyCapLabels", "a label cannot hold control characters");
         at += length;
     }
     if (characters > maxLabelLineLength)
-        return "a label line has more than " + std::to_string(maxLabelLineLength) + " characters";
+        return fillIn(
+            translateText("vorn::KeyCapLabels", "a label line has more than %1 characters"),
+            {std::to_string(maxLabelLineLength)});
     return std::nullopt;
 }
 
@@ -76,7 +79,8 @@ std::optional<std::string> unescapeLabel(std::string_view field, std::string& er
         else if (next == '\\')
             label += '\\';
         else {
-            error = "a backslash must be followed by n or another backslash";
+            error = translateText("vorn::KeyCapLabels",
+                                  "a backslash must be followed by n or another backslash");
             return std::nullopt;
         }
         ++at;
@@ -97,10 +101,11 @@ std::optional<int> keyNumber(std::string_view field) {
 std::optional<std::string> parseLine(std::string_view line, KeyCapLabels& labels) {
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos)
-        return "a key number and a TAB must begin the line";
+        return translateText("vorn::KeyCapLabels", "a key number and a TAB must begin the line");
     const std::optional<int> key = keyNumber(line.substr(0, tab));
     if (!key)
-        return "the key number must be 0 to " + std::to_string(keyNumberCount - 1);
+        return fillIn(translateText("vorn::KeyCapLabels", "the key number must be 0 to %1"),
+                      {std::to_string(keyNumberCount - 1)});
     std::string error;
     std::optional<std::string> label = unescapeLabel(line.substr(tab + 1), error);
     if (!label)
@@ -124,7 +129,8 @@ std::optional<std::string> labelProblem(std::string_view label) {
         start = end + 1;
     }
     if (lines + 1 > maxLabelLines)
-        return "a label has at most " + std::to_string(maxLabelLines) + " lines";
+        return fillIn(translateText("vorn::KeyCapLabels", "a label has at most %1 lines"),
+                      {std::to_string(maxLabelLines)});
     return std::nullopt;
 }
 
@@ -168,7 +174,8 @@ LabelsRead parseLabels(std::string_view text) {
         if (line.empty())
             continue;
         if (auto problem = parseLine(line, read.labels))
-            read.problems.push_back("line " + std::to_string(number) + ": " + *problem);
+            read.problems.push_back(fillIn(translateText("vorn::KeyCapLabels", "line %1: %2"),
+                                           {std::to_string(number), *problem}));
     }
     return read;
 }
@@ -194,7 +201,8 @@ LabelFileRead readLabelFile(const std::string& templatePath) {
         return result;
     result.read = parseLabels(text);
     if (tooLarge)
-        result.read.problems.push_back("the file is larger than 1 MiB; the rest is not read");
+        result.read.problems.push_back(translateText(
+            "vorn::KeyCapLabels", "the file is larger than 1 MiB; the rest is not read"));
     return result;
 }
 

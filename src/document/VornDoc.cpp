@@ -23,8 +23,8 @@ constexpr std::string_view wrongRowCountMessage =
 
 // Our own file messages name the error in words: FORM with the file as %1 and the error as %2;
 // a device, FIFO or folder gets NOT_REGULAR, which says what it is.
-std::string fileMessage(std::string_view notRegular, std::string_view form, const std::string& path,
-                        int error) {
+std::string fileMessage(const std::string& path, int error, std::string_view notRegular,
+                        std::string_view form) {
     if (error == notRegularFile)
         return fillIn(notRegular, {path});
     return fillIn(form, {path, fileErrorText(error)});
@@ -131,9 +131,9 @@ bool CVornDoc::onOpenDocument(const std::string& path) {
     const TemplateFileRead read = readTemplateFile(path, loaded);
     if (read.error) {
         messages_.showMessage(fileMessage(
+            path, read.error,
             translateText("vorn::Messages", "The template file: <%1> is not a regular file !!"),
-            translateText("vorn::Messages", "The template file: <%1> can't be read !! %2"), path,
-            read.error));
+            translateText("vorn::Messages", "The template file: <%1> can't be read !! %2")));
         return false;
     }
     if (!read.whole()) {
@@ -156,20 +156,28 @@ void CVornDoc::readCapLabels(const std::string& templatePath) {
     capLabel_ = read.read.labels;
     unreadLabelFile_ = read.error ? path : std::string();
     if (read.error) {
-        messages_.showMessage(fileMessage("The labels file", path, "can't be read", read.error) +
-                              "\nThe template is loaded without labels.");
+        messages_.showMessage(
+            fileMessage(
+                path, read.error,
+                translateText("vorn::Messages", "The labels file: <%1> is not a regular file !!"),
+                translateText("vorn::Messages", "The labels file: <%1> can't be read !! %2")) +
+            translateText("vorn::Messages", "\nThe template is loaded without labels."));
         return;
     }
     const auto& problems = read.read.problems;
     if (problems.empty())
         return;
     constexpr std::size_t shown = 10;
-    std::string text = "The labels file: <" + path + "> has lines that are not read !!";
+    std::string text = fillIn(
+        translateText("vorn::Messages", "The labels file: <%1> has lines that are not read !!"),
+        {path});
     for (std::size_t i = 0; i < std::min(shown, problems.size()); ++i)
         text += "\n" + problems[i];
     if (problems.size() > shown)
-        text += "\n... and " + std::to_string(problems.size() - shown) + " more";
-    messages_.showMessage(text + "\nThey are left out when the template is saved.");
+        text += fillIn(translateText("vorn::Messages", "\n... and %1 more"),
+                       {std::to_string(problems.size() - shown)});
+    messages_.showMessage(
+        text + translateText("vorn::Messages", "\nThey are left out when the template is saved."));
 }
 
 FileResult CVornDoc::writeCapLabels(const std::string& templatePath) {
@@ -177,7 +185,10 @@ FileResult CVornDoc::writeCapLabels(const std::string& templatePath) {
     if (!hasLabels(capLabel_) && path == unreadLabelFile_)
         return FileResult::done;
     if (const int error = writeLabelFile(templatePath, capLabel_)) {
-        messages_.showMessage(fileMessage("The labels file", path, "can't be written", error));
+        messages_.showMessage(fileMessage(
+            path, error,
+            translateText("vorn::Messages", "The labels file: <%1> is not a regular file !!"),
+            translateText("vorn::Messages", "The labels file: <%1> can't be written !! %2")));
         return FileResult::failed;
     }
     unreadLabelFile_.clear();
@@ -282,9 +293,9 @@ FileResult CVornDoc::onSaveDocument(const std::string& path) {
     const std::string_view bytes(reinterpret_cast<const char*>(image_.data()), image_.size());
     if (const int error = writeFileAtomically(path, bytes)) {
         messages_.showMessage(fileMessage(
+            path, error,
             translateText("vorn::Messages", "The template file: <%1> is not a regular file !!"),
-            translateText("vorn::Messages", "The template file: <%1> can't be written !! %2"), path,
-            error));
+            translateText("vorn::Messages", "The template file: <%1> can't be written !! %2")));
         return FileResult::failed;
     }
     if (const FileResult labels = writeCapLabels(path); labels != FileResult::done)
@@ -381,9 +392,9 @@ FileResult CVornDoc::writeTextFile(const std::string& path) {
         return FileResult::refused;
     if (const int error = writeFileAtomically(path, *contents)) {
         messages_.showMessage(fileMessage(
+            path, error,
             translateText("vorn::Messages", "The text file: <%1> is not a regular file !!"),
-            translateText("vorn::Messages", "The text file: <%1> can't be written !! %2"), path,
-            error));
+            translateText("vorn::Messages", "The text file: <%1> can't be written !! %2")));
         return FileResult::failed;
     }
     return FileResult::done;

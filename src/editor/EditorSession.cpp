@@ -290,13 +290,15 @@ bool EditorSession::setSelectedKeyLabel(std::string label) {
     while (label.ends_with('\n'))
         label.pop_back();
     if (const auto problem = labelProblem(label)) {
-        messages_.showMessage("This label cannot be kept: " + *problem + ".");
+        messages_.showMessage(
+            fillIn(translateText("vorn::Messages", "This label cannot be kept: %1."), {*problem}));
         return false;
     }
     if (label == selectedKeyLabel())
         return false;
     const std::string caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
-    recordStep("Label of " + caption, [&] { doc_.setCapLabel(editing_.selectedKey, label); });
+    recordStep(fillIn(translateText("vorn::EditorSession", "Label of %1"), {caption}),
+               [&] { doc_.setCapLabel(editing_.selectedKey, label); });
     if (changedHook_)
         changedHook_();
     return true;

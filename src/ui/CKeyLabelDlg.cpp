@@ -17,7 +17,7 @@ CKeyLabelDlg::CKeyLabelDlg(const QString& caption, const std::string& label, QWi
     : QDialog(parent)
     , text_(new QPlainTextEdit(QString::fromStdString(label), this))
     , problem_(new QLabel(this)) {
-    setWindowTitle("Key Label");
+    setWindowTitle(tr("Key Label"));
     text_->setObjectName("label");
     text_->setTabChangesFocus(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -31,10 +31,12 @@ CKeyLabelDlg::CKeyLabelDlg(const QString& caption, const std::string& label, QWi
     auto* buttons = okCancelButtons(this);
     ok_ = buttons->findChild<QPushButton*>("ok");
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Label of the key " + caption + ", printed on its cap (up to " +
-                                     QString::number(maxLabelLines) + " lines of " +
-                                     QString::number(maxLabelLineLength) + " characters):",
-                                 this));
+    layout->addWidget(
+        new QLabel(tr("Label of the key %1, printed on its cap (up to %2 lines of %3 characters):")
+                       .arg(caption)
+                       .arg(maxLabelLines)
+                       .arg(maxLabelLineLength),
+                   this));
     layout->addWidget(text_);
     layout->addWidget(problem_);
     layout->addWidget(buttons);
@@ -53,8 +55,9 @@ void CKeyLabelDlg::checkLabel() {
     while (text.ends_with('\n'))
         text.pop_back();
     const auto problem = labelProblem(text);
-    problem_->setText(problem ? "This label cannot be kept: " + QString::fromStdString(*problem)
-                              : QString());
+    problem_->setText(
+        problem ? tr("This label cannot be kept: %1").arg(QString::fromStdString(*problem))
+                : QString());
     ok_->setEnabled(!problem);
 }
 

@@ -131,7 +131,7 @@ bool LegendSheet::writePdf(const QString& path, QString& error) const {
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);
         writer.setCreator("Vorn");
-        writer.setTitle(QString("Key legends: %1").arg(QString::fromStdString(content_.fileName)));
+        writer.setTitle(tr("Key legends: %1").arg(QString::fromStdString(content_.fileName)));
         writer.setPageLayout(pageLayout());
         if (!paint(writer)) {
             error = "the PDF could not be drawn";
@@ -160,7 +160,7 @@ QString LegendSheet::pitchLine(double pitch) {
         number.chop(1);
     if (number.endsWith('.'))
         number.chop(1);
-    return QString("Printed at pitch %1 mm \u2014 check the ruler before cutting").arg(number);
+    return tr("Printed at pitch %1 mm \u2014 check the ruler before cutting").arg(number);
 }
 
 void LegendSheet::paintPage(Painting& p, const LegendPage& page, int number) const {
@@ -179,11 +179,11 @@ void LegendSheet::paintHeader(Painting& p, int number) const {
     p.painter.setPen(ink);
     const double baseline = 5;
     p.text({0, baseline},
-           QString("Key legends \u00b7 %1").arg(QString::fromStdString(content_.modelName)), title,
+           tr("Key legends \u00b7 %1").arg(QString::fromStdString(content_.modelName)), title,
            Qt::AlignLeft);
     if (p.pageCount > 1)
-        p.text({p.plan.paintArea().width(), baseline},
-               QString("%1 of %2").arg(number).arg(p.pageCount), title, Qt::AlignRight);
+        p.text({p.plan.paintArea().width(), baseline}, tr("%1 of %2").arg(number).arg(p.pageCount),
+               title, Qt::AlignRight);
 }
 
 void LegendSheet::paintCap(Painting& p, const LegendPage& page, const LegendCap& cap) const {
@@ -294,10 +294,10 @@ void LegendSheet::paintFooter(Painting& p) const {
     small.setPointSizeF(footerPoints);
     p.painter.setPen(footerInk);
     const double baseline = area.height() - 1.5;
-    p.text({0, baseline}, QString("Template: %1").arg(QString::fromStdString(content_.fileName)),
-           small, Qt::AlignLeft);
+    p.text({0, baseline}, tr("Template: %1").arg(QString::fromStdString(content_.fileName)), small,
+           Qt::AlignLeft);
     p.text({area.width() / 2, baseline},
-           QString("Model: %1").arg(QString::fromStdString(content_.modelName)), small,
+           tr("Model: %1").arg(QString::fromStdString(content_.modelName)), small,
            Qt::AlignHCenter);
     p.text({area.width(), baseline}, QString::fromStdString(content_.date), small, Qt::AlignRight);
 }

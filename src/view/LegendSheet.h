@@ -8,6 +8,7 @@
 #include "view/LegendOptions.h"
 #include "view/LegendPlan.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPageLayout>
 #include <QString>
@@ -34,6 +35,8 @@ struct LegendContent {
 // paper is too small, with a ruler, the pitch and a footer on every page. Paints on any paged
 // device: a PDF writer, or a printer and its preview.
 class LegendSheet {
+    Q_DECLARE_TR_FUNCTIONS(vorn::LegendSheet)
+
 public:
     static constexpr double pageMargin = 10; // millimetres on every side
 
