@@ -883,6 +883,30 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Show Labels</source>
         <translation>Beschriftungen zeigen</translation>
     </message>
+    <message>
+        <source>&amp;Print Legends...	Ctrl+P</source>
+        <translation>Beschriftungen d&amp;rucken...	Strg+P</translation>
+    </message>
+    <message>
+        <source>Print the key caps with their labels at true size</source>
+        <translation>Die Tastenkappen mit ihren Beschriftungen in Originalgröße drucken</translation>
+    </message>
+    <message>
+        <source>Print Legends</source>
+        <translation>Beschriftungen drucken</translation>
+    </message>
+    <message>
+        <source>Export Legends as &amp;PDF...</source>
+        <translation>Beschriftungen als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>Save the key caps with their labels at true size as a PDF file</source>
+        <translation>Die Tastenkappen mit ihren Beschriftungen in Originalgröße als PDF-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Export Legends as PDF</source>
+        <translation>Beschriftungen als PDF exportieren</translation>
+    </message>
 </context>
 <context>
     <name>vorn::DialogButtons</name>
@@ -1407,6 +1431,29 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>vorn::LegendPrinting</name>
+    <message>
+        <source>The PDF file: &lt;%1&gt; can&apos;t be written !! %2</source>
+        <translation>Die PDF-Datei: &lt;%1&gt; kann nicht geschrieben werden !! %2</translation>
+    </message>
+    <message>
+        <source>Key legends</source>
+        <translation>Tastenbeschriftungen</translation>
+    </message>
+    <message>
+        <source>Print Legends</source>
+        <translation>Beschriftungen drucken</translation>
+    </message>
+    <message>
+        <source>Export Legends as PDF</source>
+        <translation>Beschriftungen als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf);;All files (*)</source>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>vorn::LegendSheet</name>
     <message>
         <source>Key legends: %1</source>
@@ -1431,6 +1478,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Model: %1</source>
         <translation>Modell: %1</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>das PDF konnte nicht erzeugt werden</translation>
     </message>
 </context>
 <context>

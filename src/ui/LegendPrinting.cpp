@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LegendPrinting.h"
 
+#include "document/Translation.h"
 #include "document/UserMessages.h"
 #include "editor/EditorSession.h"
 
@@ -26,7 +27,7 @@ LegendPaper localPaper() {
 LegendSheet LegendPrinting::sheet() const {
     const CVornDoc& doc = session_.doc();
     const std::string name = session_.path().empty()
-                                 ? std::string(EditorSession::untitled)
+                                 ? translateText("vorn::EditorSession", EditorSession::untitled)
                                  : std::filesystem::path(session_.path()).filename().string();
     LegendOptions options;
     options.paper = localPaper();
@@ -38,7 +39,9 @@ LegendSheet LegendPrinting::sheet() const {
 QString LegendPrinting::suggestedPdfPath() const {
     if (session_.path().empty())
         return QString::fromStdString(
-            (std::filesystem::path(session_.doc().startDirectory()) / "Untitled.pdf").string());
+            (std::filesystem::path(session_.doc().startDirectory()) /
+             (translateText("vorn::EditorSession", EditorSession::untitled) + ".pdf"))
+                .string());
     std::filesystem::path path(session_.path());
     return QString::fromStdString(path.replace_extension(".pdf").string());
 }
@@ -47,8 +50,8 @@ bool LegendPrinting::exportPdf(const QString& path) const {
     QString error;
     if (sheet().writePdf(path, error))
         return true;
-    messages_.showMessage("The PDF file: <" + path.toStdString() + "> can't be written !! " +
-                          error.toStdString());
+    messages_.showMessage(
+        tr("The PDF file: <%1> can't be written !! %2").arg(path, error).toStdString());
     return false;
 }
 
@@ -56,9 +59,9 @@ void LegendPrinting::print(QWidget* parent) const {
     const LegendSheet legends = sheet();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(legends.pageLayout());
-    printer.setDocName("Key legends");
+    printer.setDocName(tr("Key legends"));
     QPrintPreviewDialog preview(&printer, parent);
-    preview.setWindowTitle("Print Legends");
+    preview.setWindowTitle(tr("Print Legends"));
     // Large enough to judge a page: most of the window it belongs to.
     if (parent)
         preview.resize(parent->window()->size() * 0.85);
@@ -68,8 +71,8 @@ void LegendPrinting::print(QWidget* parent) const {
 }
 
 void LegendPrinting::exportWithDialog(QWidget* parent) const {
-    QFileDialog dialog(parent, "Export Legends as PDF", suggestedPdfPath(),
-                       "PDF files (*.pdf);;All files (*)");
+    QFileDialog dialog(parent, tr("Export Legends as PDF"), suggestedPdfPath(),
+                       tr("PDF files (*.pdf);;All files (*)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("pdf");
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

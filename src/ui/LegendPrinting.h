@@ -3,6 +3,7 @@
 
 #include "view/LegendSheet.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <string>
 
@@ -16,6 +17,8 @@ class UserMessages;
 // The Template menu's legend commands: the open template's legend sheet (its labels as they
 // stand, unsaved ones included), printed through the print preview or saved as a PDF.
 class LegendPrinting {
+    Q_DECLARE_TR_FUNCTIONS(vorn::LegendPrinting)
+
 public:
     LegendPrinting(const EditorSession& session, UserMessages& messages)
         : session_(session)

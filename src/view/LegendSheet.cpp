@@ -134,7 +134,7 @@ bool LegendSheet::writePdf(const QString& path, QString& error) const {
         writer.setTitle(tr("Key legends: %1").arg(QString::fromStdString(content_.fileName)));
         writer.setPageLayout(pageLayout());
         if (!paint(writer)) {
-            error = "the PDF could not be drawn";
+            error = tr("the PDF could not be drawn");
             return false;
         }
     }
