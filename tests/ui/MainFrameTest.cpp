@@ -29,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolTip>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -516,6 +517,13 @@ TEST(MainFrame, KeyLabelDialogAndShowLabels) {
     EXPECT_TRUE(f.frame.isWindowModified());
     EXPECT_EQ(f.frame.action(commandIds::undo)->statusTip().toStdString(),
               "Undo the last change: Label of " + f.session->doc().keyLabel()[3]);
+
+    // The tooltip: caption, label, key text.
+    f.session->doc().setKeyText(key, "Tea\x81[CR]");
+    QHelpEvent help(QEvent::ToolTip, at, view.mapToGlobal(at));
+    QApplication::sendEvent(&view, &help);
+    EXPECT_EQ(QToolTip::text().toStdString(),
+              f.session->doc().keyLabel()[3] + "\nTea\npot\nTea\u00fc[CR]");
 
     QAction* show = f.frame.action(commandIds::showLabels);
     EXPECT_FALSE(show->isChecked());
