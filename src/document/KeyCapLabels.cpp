@@ -134,6 +134,12 @@ std::optional<std::string> labelProblem(std::string_view label) {
     return std::nullopt;
 }
 
+std::string keptLabel(std::string label) {
+    while (label.ends_with('\n'))
+        label.pop_back();
+    return label;
+}
+
 bool hasLabels(const KeyCapLabels& labels) {
     return std::ranges::any_of(labels, [](const std::string& label) { return !label.empty(); });
 }

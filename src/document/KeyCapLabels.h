@@ -22,6 +22,9 @@ inline constexpr int maxLabelLineLength = 24;
 // or characters); nullopt when it can.
 std::optional<std::string> labelProblem(std::string_view label);
 
+// The label as it is kept: the line breaks it ends with (a Return typed last) dropped.
+std::string keptLabel(std::string label);
+
 bool hasLabels(const KeyCapLabels& labels);
 
 // A label in the labels file: a line break as "\n", a backslash as "\\".

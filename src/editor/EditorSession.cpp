@@ -286,9 +286,8 @@ bool EditorSession::editKeyLabel() {
     return label && setSelectedKeyLabel(*label);
 }
 
-bool EditorSession::setSelectedKeyLabel(std::string label) {
-    while (label.ends_with('\n'))
-        label.pop_back();
+bool EditorSession::setSelectedKeyLabel(std::string typed) {
+    const std::string label = keptLabel(std::move(typed));
     if (const auto problem = labelProblem(label)) {
         messages_.showMessage(
             fillIn(translateText("vorn::Messages", "This label cannot be kept: %1."), {*problem}));
@@ -299,8 +298,6 @@ bool EditorSession::setSelectedKeyLabel(std::string label) {
     const std::string caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
     recordStep(fillIn(translateText("vorn::EditorSession", "Label of %1"), {caption}),
                [&] { doc_.setCapLabel(editing_.selectedKey, label); });
-    if (changedHook_)
-        changedHook_();
     return true;
 }
 

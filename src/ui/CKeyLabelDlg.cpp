@@ -51,10 +51,7 @@ std::string CKeyLabelDlg::label() const {
 }
 
 void CKeyLabelDlg::checkLabel() {
-    std::string text = label();
-    while (text.ends_with('\n'))
-        text.pop_back();
-    const auto problem = labelProblem(text);
+    const auto problem = labelProblem(keptLabel(label()));
     problem_->setText(
         problem ? tr("This label cannot be kept: %1").arg(QString::fromStdString(*problem))
                 : QString());
