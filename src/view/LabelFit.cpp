@@ -2,6 +2,8 @@
 #include "view/LabelFit.h"
 
 #include <QFontMetricsF>
+#include <QPainter>
+#include <QRectF>
 #include <algorithm>
 #include <cmath>
 
@@ -9,7 +11,6 @@ namespace vorn {
 
 namespace {
 
-constexpr double step = 0.5;
 const QChar ellipsis(0x2026);
 
 // How many lines of `metrics` stand in `height`: the first takes its full height, each next
@@ -22,24 +23,28 @@ int linesWithin(const QFontMetricsF& metrics, double height) {
 
 } // namespace
 
-LabelFit::LabelFit(const QFont& font, const QPaintDevice* device)
+LabelFit::LabelFit(const QFont& font, const QPaintDevice* device, LabelSizes sizes)
     : font_(font)
-    , device_(device) {}
+    , device_(device)
+    , sizes_(sizes) {}
 
-QFont LabelFit::sized(double points) const {
+QFont LabelFit::sized(double size) const {
     QFont font = font_;
-    font.setPointSizeF(points);
+    if (sizes_.pixels)
+        font.setPixelSize(int(size));
+    else
+        font.setPointSizeF(size);
     return font;
 }
 
 FittedLabel LabelFit::fit(const QString& text, QSizeF box) const {
-    for (double points = largest; points > smallest; points -= step) {
-        const QFont font = sized(points);
+    for (double size = sizes_.largest; size > sizes_.smallest; size -= sizes_.step) {
+        const QFont font = sized(size);
         QStringList lines = wrap(text, font, box.width());
         if (fits(lines, font, box))
             return {font, lines};
     }
-    const QFont font = sized(smallest);
+    const QFont font = sized(sizes_.smallest);
     return {font, elide(wrap(text, font, box.width()), font, box)};
 }
 
@@ -82,6 +87,18 @@ QStringList LabelFit::elide(QStringList lines, const QFont& font, QSizeF box) co
     for (QString& line : lines)
         line = metrics.elidedText(line, Qt::ElideRight, box.width());
     return lines;
+}
+
+void drawFitted(QPainter& painter, const QRectF& area, const FittedLabel& label) {
+    const QFontMetricsF metrics(label.font, painter.device());
+    const double height = metrics.height() + (label.lines.size() - 1) * metrics.lineSpacing();
+    double baseline = area.center().y() - height / 2 + metrics.ascent();
+    painter.setFont(label.font);
+    for (const QString& line : label.lines) {
+        const double left = area.center().x() - metrics.horizontalAdvance(line) / 2;
+        painter.drawText(QPointF(left, baseline), line);
+        baseline += metrics.lineSpacing();
+    }
 }
 
 } // namespace vorn

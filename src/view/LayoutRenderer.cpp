@@ -4,9 +4,10 @@
 #include "document/Translation.h"
 #include "document/VornDoc.h"
 #include "image/KeyTextChecks.h"
+#include "view/BundledFont.h"
+#include "view/LabelFit.h"
 #include "view/OemCharset.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGlyphRun>
 #include <QPainter>
@@ -53,12 +54,7 @@ unsigned char contentGlyphByte(unsigned char byte) {
 }
 
 QFont loadFont() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(fontFile);
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QString("monospace") : families.first();
-    }();
-    QFont font(family);
+    QFont font(bundledFontFamily(fontFile, "monospace"));
     font.setPixelSize(fontPixelSize);
     font.setBold(true);
     font.setStyleHint(QFont::TypeWriter);
@@ -66,13 +62,12 @@ QFont loadFont() {
     return font;
 }
 
-constexpr int largestLabelPixels = 12;
-constexpr int smallestLabelPixels = 5;
+// Labels on the caps: whole pixels from 12 down to 5, whatever the zoom.
+constexpr LabelSizes labelPixels{12, 5, 1, true};
 
-QFont labelFont(int pixels) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+QFont labelFont() {
+    QFont font(bundledFontFamily(":/fonts/DejaVuSans.ttf", "sans-serif"));
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
     return font;
 }
 
@@ -169,44 +164,23 @@ void LayoutRenderer::paint(QPainter& painter, CVornDoc& doc, const EditingState&
     painter.restore();
 }
 
-const LayoutRenderer::FittedLabel& LayoutRenderer::fitted(const QString& label, QSize box) const {
+const FittedLabel& LayoutRenderer::fitted(const QString& label, QSize box,
+                                          const QPaintDevice* device) const {
     const QString cacheKey =
         QString::number(box.width()) + 'x' + QString::number(box.height()) + ':' + label;
     auto found = fittedLabels_.find(cacheKey);
-    if (found != fittedLabels_.end())
-        return *found;
-    const QStringList lines = label.split('\n');
-    FittedLabel result{labelFont(smallestLabelPixels), lines, true};
-    for (int pixels = largestLabelPixels; pixels >= smallestLabelPixels; --pixels) {
-        const QFontMetrics metrics(labelFont(pixels));
-        const QRect needed = metrics.boundingRect(QRect(QPoint(0, 0), box),
-                                                  Qt::AlignCenter | Qt::TextWordWrap, label);
-        if (needed.width() <= box.width() && needed.height() <= box.height()) {
-            result.font = labelFont(pixels);
-            return *fittedLabels_.insert(cacheKey, result);
-        }
-    }
-    // Even the smallest font is too large: as many lines as fit, each elided.
-    result.wrap = false;
-    const QFontMetrics metrics(result.font);
-    const auto fit = std::max<qsizetype>(1, box.height() / std::max(1, metrics.height()));
-    result.lines = lines.mid(0, fit);
-    if (result.lines.size() < lines.size())
-        result.lines.back() += QChar(0x2026);
-    for (QString& line : result.lines)
-        line = metrics.elidedText(line, Qt::ElideRight, box.width());
-    return *fittedLabels_.insert(cacheKey, result);
+    if (found == fittedLabels_.end())
+        found = fittedLabels_.insert(
+            cacheKey, LabelFit(labelFont(), device, labelPixels).fit(label, QSizeF(box)));
+    return *found;
 }
 
 void LayoutRenderer::drawCapLabel(Context& context, const QRect& box, const QString& label) const {
-    const FittedLabel& fit = fitted(label, box.size());
     QPainter& painter = context.painter;
     painter.save();
-    painter.setFont(fit.font);
     painter.setPen(context.textColor);
     painter.setClipRect(box);
-    painter.drawText(box, Qt::AlignCenter | (fit.wrap ? Qt::TextWordWrap : 0),
-                     fit.lines.join('\n'));
+    drawFitted(painter, box, fitted(label, box.size(), painter.device()));
     painter.restore();
 }
 

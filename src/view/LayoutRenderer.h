@@ -3,6 +3,7 @@
 
 #include "editor/EditingState.h"
 #include "editor/ViewGeometry.h"
+#include "view/LabelFit.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -14,7 +15,6 @@
 #include <QRect>
 #include <QSize>
 #include <QStaticText>
-#include <QStringList>
 #include <string>
 
 class QPainter;
@@ -75,14 +75,9 @@ private:
     void drawTransferTexts(Context& context, const TransferStatus& transfer) const;
 
     const QStaticText& laidOut(const QString& text) const;
-    // A label in the largest font that fits `box`, wrapped at spaces; lines elided where even
-    // the smallest font does not fit.
-    struct FittedLabel {
-        QFont font;
-        QStringList lines;
-        bool wrap = true;
-    };
-    const FittedLabel& fitted(const QString& label, QSize box) const;
+    // A label in the largest font that fits `box`, wrapped at spaces and elided where even
+    // the smallest does not fit, as the printed legends fit theirs; kept for the next repaint.
+    const FittedLabel& fitted(const QString& label, QSize box, const QPaintDevice* device) const;
     void drawCapLabel(Context& context, const QRect& box, const QString& label) const;
 
     QFont font_;

@@ -3,11 +3,11 @@
 
 #include "document/Files.h"
 #include "image/KeyTextEscape.h"
+#include "view/BundledFont.h"
 #include "view/LabelFit.h"
 #include "view/OemCharset.h"
 
 #include <QBuffer>
-#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -44,13 +44,9 @@ constexpr double markRadius = 1.2;
 constexpr double markArm = 2.2;
 
 QFont sansFont() {
-    static const QString family = [] {
-        const int id = QFontDatabase::addApplicationFont(":/fonts/DejaVuSans.ttf");
-        QFontDatabase::addApplicationFont(":/fonts/DejaVuSans-Bold.ttf");
-        const QStringList families = QFontDatabase::applicationFontFamilies(id);
-        return families.isEmpty() ? QString("sans-serif") : families.first();
-    }();
-    QFont font(family);
+    // The bold face serves the page's heading.
+    bundledFontFamily(":/fonts/DejaVuSans-Bold.ttf", {});
+    QFont font(bundledFontFamily(":/fonts/DejaVuSans.ttf", "sans-serif"));
     font.setStyleHint(QFont::SansSerif);
     // Outlines as designed: the metrics of a PDF's text match what was measured.
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -218,17 +214,8 @@ void LegendSheet::paintLabel(Painting& p, const QRectF& box, const QString& text
     if (text.isEmpty())
         return;
     const QRectF area = p.at(box);
-    const FittedLabel fitted = LabelFit(font_, p.painter.device()).fit(text, area.size());
-    const QFontMetricsF metrics = p.metrics(fitted.font);
-    const double height = metrics.height() + (fitted.lines.size() - 1) * metrics.lineSpacing();
-    double baseline = area.center().y() - height / 2 + metrics.ascent();
     p.painter.setPen(ink);
-    p.painter.setFont(fitted.font);
-    for (const QString& line : fitted.lines) {
-        const double left = area.center().x() - metrics.horizontalAdvance(line) / 2;
-        p.painter.drawText(QPointF(left, baseline), line);
-        baseline += metrics.lineSpacing();
-    }
+    drawFitted(p.painter, area, LabelFit(font_, p.painter.device()).fit(text, area.size()));
 }
 
 // A registration mark (a circle and a cross) at both ends of every join with the page beside,
