@@ -5,24 +5,6 @@
 
 namespace vorn::cli {
 
-namespace {
-
-std::optional<int> parseKeyNumber(std::string_view field) {
-    if (field.empty() || field.size() > 3)
-        return std::nullopt;
-    int value = 0;
-    for (const char c : field) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value >= keyNumberCount)
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
-
 std::optional<DumpLine> parseDumpLine(std::string_view line, std::string& error) {
     const auto tab = line.find('\t');
     if (tab == std::string_view::npos) {

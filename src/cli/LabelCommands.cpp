@@ -32,39 +32,15 @@ std::optional<KeyCapLabels> readLabels(Io& io, const std::string& templatePath) 
     return file.read.labels;
 }
 
-std::optional<int> keyNumberOf(std::string_view text) {
-    int key = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, key);
-    if (text.empty() || text.size() > 3 || ec != std::errc() || ptr != end || key < 0 ||
-        key >= keyNumberCount)
-        return std::nullopt;
-    return key;
-}
-
-// TEXT of --set: "\n" a line break, "\\" a backslash.
-std::optional<std::string> unescapeLabel(std::string_view text) {
-    std::string label;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\') {
-            label += text[i];
-            continue;
-        }
-        if (i + 1 >= text.size() || (text[i + 1] != 'n' && text[i + 1] != '\\'))
-            return std::nullopt;
-        label += text[++i] == 'n' ? '\n' : '\\';
-    }
-    return label;
-}
-
 // The --set and --clear changes onto `labels`; a status other than success after the message.
 int applyChanges(const CommandLine& line, Io& io, KeyCapLabels& labels) {
     for (const std::string& assignment : line.allValues("--set")) {
         const auto eq = assignment.find('=');
-        const auto key = keyNumberOf(std::string_view(assignment).substr(0, eq));
+        const auto key = parseKeyNumber(std::string_view(assignment).substr(0, eq));
         if (eq == std::string::npos || !key)
             return usageError(io, "labels", "--set takes KEY=TEXT, KEY a key number 0 to 175");
-        const auto label = unescapeLabel(std::string_view(assignment).substr(eq + 1));
+        std::string escapeError;
+        const auto label = unescapeLabel(std::string_view(assignment).substr(eq + 1), escapeError);
         if (!label)
             return usageError(io, "labels",
                               "key " + std::to_string(*key) +
@@ -76,7 +52,7 @@ int applyChanges(const CommandLine& line, Io& io, KeyCapLabels& labels) {
         labels[*key] = *label;
     }
     for (const std::string& text : line.allValues("--clear")) {
-        const auto key = keyNumberOf(text);
+        const auto key = parseKeyNumber(text);
         if (!key)
             return usageError(io, "labels", "--clear takes a key number 0 to 175");
         labels[*key].clear();

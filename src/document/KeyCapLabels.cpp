@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <charconv>
 #include <cstdio>
 
 namespace vorn {
@@ -66,43 +65,12 @@ std::optional<std::string> lineProblem(std::string_view line) {
     return std::nullopt;
 }
 
-std::optional<std::string> unescapeLabel(std::string_view field, std::string& error) {
-    std::string label;
-    for (std::size_t at = 0; at < field.size(); ++at) {
-        if (field[at] != '\\') {
-            label += field[at];
-            continue;
-        }
-        const char next = at + 1 < field.size() ? field[at + 1] : '\0';
-        if (next == 'n')
-            label += '\n';
-        else if (next == '\\')
-            label += '\\';
-        else {
-            error = translateText("vorn::KeyCapLabels",
-                                  "a backslash must be followed by n or another backslash");
-            return std::nullopt;
-        }
-        ++at;
-    }
-    return label;
-}
-
-std::optional<int> keyNumber(std::string_view field) {
-    int key = -1;
-    const auto [end, ec] = std::from_chars(field.data(), field.data() + field.size(), key);
-    if (ec != std::errc() || end != field.data() + field.size() || field.empty() || key < 0 ||
-        key >= keyNumberCount)
-        return std::nullopt;
-    return key;
-}
-
 // One line of the file into `labels`; the problem when it is malformed.
 std::optional<std::string> parseLine(std::string_view line, KeyCapLabels& labels) {
     const std::size_t tab = line.find('\t');
     if (tab == std::string_view::npos)
         return translateText("vorn::KeyCapLabels", "a key number and a TAB must begin the line");
-    const std::optional<int> key = keyNumber(line.substr(0, tab));
+    const std::optional<int> key = parseKeyNumber(line.substr(0, tab));
     if (!key)
         return fillIn(translateText("vorn::KeyCapLabels", "the key number must be 0 to %1"),
                       {std::to_string(keyNumberCount - 1)});
@@ -142,6 +110,28 @@ std::string keptLabel(std::string label) {
 
 bool hasLabels(const KeyCapLabels& labels) {
     return std::ranges::any_of(labels, [](const std::string& label) { return !label.empty(); });
+}
+
+std::optional<std::string> unescapeLabel(std::string_view field, std::string& error) {
+    std::string label;
+    for (std::size_t at = 0; at < field.size(); ++at) {
+        if (field[at] != '\\') {
+            label += field[at];
+            continue;
+        }
+        const char next = at + 1 < field.size() ? field[at + 1] : '\0';
+        if (next == 'n')
+            label += '\n';
+        else if (next == '\\')
+            label += '\\';
+        else {
+            error = translateText("vorn::KeyCapLabels",
+                                  "a backslash must be followed by n or another backslash");
+            return std::nullopt;
+        }
+        ++at;
+    }
+    return label;
 }
 
 std::string escapeLabel(std::string_view label) {

@@ -29,6 +29,8 @@ bool hasLabels(const KeyCapLabels& labels);
 
 // A label in the labels file: a line break as "\n", a backslash as "\\".
 std::string escapeLabel(std::string_view label);
+// The label such a field stands for; on another backslash, nothing and why in `error`.
+std::optional<std::string> unescapeLabel(std::string_view field, std::string& error);
 
 // The labels file's text: one line per labelled key, "KEY<TAB>LABEL", by key number.
 std::string formatLabels(const KeyCapLabels& labels);

@@ -91,4 +91,18 @@ void storeBlockIndexEntry(TemplateImage& image, std::size_t entry, std::size_t o
     image[offsets::blockIndex + 2 * entry + 1] = static_cast<std::uint8_t>(offset >> 8);
 }
 
+std::optional<int> parseKeyNumber(std::string_view field) {
+    if (field.empty() || field.size() > 3)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : field) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value >= keyNumberCount)
+        return std::nullopt;
+    return value;
+}
+
 } // namespace vorn

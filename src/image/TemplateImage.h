@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ using TemplateImage = std::array<std::uint8_t, imageSize>;
 inline constexpr int keyNumberCount = 176;
 // One key text per key number; single-byte characters.
 using KeyTexts = std::array<std::string, keyNumberCount>;
+
+// A key number written in a file or on the command line: 1 to 3 digits, below keyNumberCount.
+std::optional<int> parseKeyNumber(std::string_view field);
 
 // Byte offsets of the image's fields.
 namespace offsets {
