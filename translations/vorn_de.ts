@@ -922,24 +922,12 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 <context>
     <name>vorn::EditorSession</name>
     <message>
-        <source>Load Default</source>
-        <translation>Standard laden</translation>
-    </message>
-    <message>
-        <source>Import Text Data</source>
-        <translation>Textdaten importieren</translation>
-    </message>
-    <message>
         <source>Switch to %1</source>
         <translation>Wechsel zu %1</translation>
     </message>
     <message>
         <source>Typing in %1</source>
         <translation>Eingabe in %1</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Orvane  Programmable Keyboard</source>

@@ -5,6 +5,7 @@
 #include "document/KeyboardModels.h"
 #include "document/Translation.h"
 #include "document/UserMessages.h"
+#include "editor/CommandTable.h"
 #include "editor/EditorDialogs.h"
 #include "image/KeyTextChecks.h"
 
@@ -146,8 +147,7 @@ bool EditorSession::saveModified() {
 
 bool EditorSession::loadDefault() {
     bool loaded = false;
-    recordStep(translateText("vorn::EditorSession", "Load Default"),
-               [&] { loaded = doc_.loadDefault(); });
+    recordStep(commandName(commandIds::loadDefault), [&] { loaded = doc_.loadDefault(); });
     if (loaded)
         documentUpdate();
     return loaded;
@@ -160,7 +160,7 @@ bool EditorSession::importTextData() {
 
 bool EditorSession::importTextData(const std::string& path) {
     bool imported = false;
-    recordStep(translateText("vorn::EditorSession", "Import Text Data"), [&] {
+    recordStep(commandName(commandIds::importText), [&] {
         imported = doc_.importTextData(path);
         if (imported)
             title_ = doc_.documentTitle();
@@ -306,7 +306,7 @@ const std::string& EditorSession::selectedKeyLabel() const {
 }
 
 void EditorSession::paste(std::string_view text) {
-    recordStep(translateText("vorn::EditorSession", "Paste"), [&] { selection_.paste(text); });
+    recordStep(commandName(commandIds::pasteKey), [&] { selection_.paste(text); });
 }
 
 void EditorSession::initialUpdate() {
