@@ -9,7 +9,6 @@
 #include "document/VornDoc.h"
 #include "view/LegendSheet.h"
 
-#include <QDate>
 #include <charconv>
 #include <filesystem>
 #include <ostream>
@@ -121,9 +120,7 @@ int runLegend(const CommandLine& line, Io& io, int model) {
     const OffscreenGui gui;
     if (!gui.ready())
         return fileError(io, "no drawing possible in this process");
-    const LegendSheet sheet({doc.layout(), doc.keyLabel(), doc.capLabel(), doc.keyText(),
-                             std::filesystem::path(path).filename().string(), doc.modelName(),
-                             QDate::currentDate().toString(Qt::ISODate).toStdString()},
+    const LegendSheet sheet(legendContentOf(doc, std::filesystem::path(path).filename().string()),
                             *options);
     QString error;
     if (!sheet.writePdf(QString::fromStdString(target), error))

@@ -5,7 +5,6 @@
 #include "document/UserMessages.h"
 #include "editor/EditorSession.h"
 
-#include <QDate>
 #include <QFileDialog>
 #include <QLocale>
 #include <QPrintPreviewDialog>
@@ -31,9 +30,7 @@ LegendSheet LegendPrinting::sheet() const {
                                  : std::filesystem::path(session_.path()).filename().string();
     LegendOptions options;
     options.paper = localPaper();
-    return LegendSheet({doc.layout(), doc.keyLabel(), doc.capLabel(), doc.keyText(), name,
-                        doc.modelName(), QDate::currentDate().toString(Qt::ISODate).toStdString()},
-                       options);
+    return LegendSheet(legendContentOf(doc, name), options);
 }
 
 QString LegendPrinting::suggestedPdfPath() const {

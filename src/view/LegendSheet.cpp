@@ -2,12 +2,14 @@
 #include "view/LegendSheet.h"
 
 #include "document/Files.h"
+#include "document/VornDoc.h"
 #include "image/KeyTextEscape.h"
 #include "view/BundledFont.h"
 #include "view/LabelFit.h"
 #include "view/OemCharset.h"
 
 #include <QBuffer>
+#include <QDate>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -83,6 +85,16 @@ struct LegendSheet::Painting {
         painter.drawText(point, text);
     }
 };
+
+LegendContent legendContentOf(const CVornDoc& doc, std::string fileName) {
+    return {doc.layout(),
+            doc.keyLabel(),
+            doc.capLabel(),
+            doc.keyText(),
+            std::move(fileName),
+            doc.modelName(),
+            QDate::currentDate().toString(Qt::ISODate).toStdString()};
+}
 
 LegendSheet::LegendSheet(LegendContent content, LegendOptions options)
     : content_(std::move(content))

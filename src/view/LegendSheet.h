@@ -19,6 +19,8 @@ class QPainter;
 
 namespace vorn {
 
+class CVornDoc;
+
 // What a legend sheet shows of a template.
 struct LegendContent {
     KeyLayout layout;
@@ -29,6 +31,9 @@ struct LegendContent {
     std::string modelName;
     std::string date;
 };
+
+// What the sheet shows of the document, dated today; `fileName` for the footer.
+LegendContent legendContentOf(const CVornDoc& doc, std::string fileName);
 
 // The printed legend sheet: the model's key caps at true size, each a thin cut outline with
 // its label centred inside and its caption in the top-left corner, split over pages where the
