@@ -33,10 +33,8 @@ LegendPlan::LegendPlan(const KeyLayout& layout, double pitch, QSizeF paintArea)
     const double pixelsPerMm = 1 / millimetresPerPixel();
     const Bands columns = split(caps_, true, room.width() * pixelsPerMm);
     const Bands rows = split(caps_, false, room.height() * pixelsPerMm);
-    columnStarts_ = columns.starts;
-    rowStarts_ = rows.starts;
     buildPages(columns, rows);
-    addJoins();
+    addJoins(columns, rows);
 }
 
 bool LegendPlan::prefersLandscape(const KeyLayout& layout, double pitch, QSizeF portraitArea) {
@@ -144,19 +142,19 @@ void LegendPlan::buildPages(const Bands& columns, const Bands& rows) {
     }
 }
 
-void LegendPlan::addJoins() {
+void LegendPlan::addJoins(const Bands& columns, const Bands& rows) {
     std::map<std::pair<int, int>, int> byPlace;
     for (std::size_t i = 0; i < pages_.size(); ++i)
         byPlace[{pages_[i].column, pages_[i].row}] = int(i);
     for (const auto& [place, index] : byPlace) {
         const auto [column, row] = place;
         if (const auto right = byPlace.find({column + 1, row}); right != byPlace.end()) {
-            const int at = columnStarts_[column + 1];
+            const int at = columns.starts[column + 1];
             pages_[index].joins.push_back({true, at, right->second});
             pages_[right->second].joins.push_back({true, at, index});
         }
         if (const auto below = byPlace.find({column, row + 1}); below != byPlace.end()) {
-            const int at = rowStarts_[row + 1];
+            const int at = rows.starts[row + 1];
             pages_[index].joins.push_back({false, at, below->second});
             pages_[below->second].joins.push_back({false, at, index});
         }

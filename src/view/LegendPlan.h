@@ -65,8 +65,6 @@ public:
 
     const std::vector<LegendCap>& caps() const { return caps_; }
     const std::vector<LegendPage>& pages() const { return pages_; }
-    int columnCount() const { return int(columnStarts_.size()); }
-    int rowCount() const { return int(rowStarts_.size()); }
 
     // Millimetres from the paint area's top-left of a view point or rectangle on the page.
     QPointF place(const LegendPage& page, QPointF viewPoint) const;
@@ -82,14 +80,12 @@ private:
     static std::vector<LegendCap> capsOf(const KeyLayout& layout);
     static Bands split(const std::vector<LegendCap>& caps, bool across, double roomPixels);
     void buildPages(const Bands& columns, const Bands& rows);
-    void addJoins();
+    void addJoins(const Bands& columns, const Bands& rows);
 
     double pitch_;
     QSizeF paintArea_;
     std::vector<LegendCap> caps_;
     std::vector<LegendPage> pages_;
-    std::vector<int> columnStarts_;
-    std::vector<int> rowStarts_;
 };
 
 } // namespace vorn
