@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "MenuLines.h"
 #include "editor/CommandTable.h"
 #include "editor/KeyWordListText.h"
 #include "support/EditorFixture.h"
@@ -52,19 +53,6 @@ struct FrameFixture : SessionFixture {
 QString shownTitle(const QWidget& window) {
     QString title = window.windowTitle();
     return title.replace("[*]", window.isWindowModified() ? "*" : "");
-}
-
-QStringList menuLines(const QMenuBar& bar) {
-    QStringList lines;
-    for (QAction* top : bar.actions()) {
-        lines << top->text();
-        for (QAction* item : top->menu()->actions())
-            lines << (item->isSeparator()
-                          ? "  --"
-                          : "  " + item->text() + " | " + item->statusTip() + " | " +
-                                item->toolTip() + (item->isEnabled() ? "" : " (disabled)"));
-    }
-    return lines;
 }
 
 TEST(MainFrame, MenusAsTheUserSeesThem) {
@@ -137,7 +125,7 @@ TEST(MainFrame, MenusAsTheUserSeesThem) {
         "  &About Vorn... | Display program information, version number and copyright | About",
         "  Key Word &List | Special Function Key Word Table | Key Word",
     };
-    EXPECT_EQ(menuLines(*f.frame.menuBar()).join('\n').toStdString(),
+    EXPECT_EQ(menuTexts(*f.frame.menuBar(), MenuDetail::textsAndState).join('\n').toStdString(),
               expected.join('\n').toStdString());
 }
 
