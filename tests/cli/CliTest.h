@@ -5,9 +5,11 @@
 #include "image/TemplateImage.h"
 #include "support/TestFolder.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 namespace vorn::cli::test {
@@ -26,6 +28,18 @@ protected:
         std::ostringstream out, err;
         const int status = runVornctl(args, in, out, err);
         return {status, out.str(), err.str()};
+    }
+
+    // vornctl as its own process, started by the shell line `launch` (which ends in the program),
+    // its output kept in the test's folder.
+    Result runShell(const std::string& launch, const std::vector<std::string>& args) const {
+        std::string line = launch;
+        for (const std::string& arg : args)
+            line += " '" + arg + "'";
+        line += " >" + path("out.txt") + " 2>" + path("err.txt");
+        const int status = std::system(line.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(path("out.txt")),
+                read(path("err.txt"))};
     }
 
     std::string path(const std::string& name) const { return folder.path(name); }

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace vorn::cli {
 namespace {
@@ -18,13 +17,8 @@ protected:
 
     // vornctl as its own process without a display, as a user's script runs legend.
     test::Result runProgram(const std::vector<std::string>& args) const {
-        std::string line = std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + VORN_VORNCTL_BINARY;
-        for (const std::string& arg : args)
-            line += " '" + arg + "'";
-        line += " >" + path("out.txt") + " 2>" + path("err.txt");
-        const int status = std::system(line.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(path("out.txt")),
-                read(path("err.txt"))};
+        return runShell(std::string("env -u DISPLAY -u WAYLAND_DISPLAY ") + VORN_VORNCTL_BINARY,
+                        args);
     }
 };
 

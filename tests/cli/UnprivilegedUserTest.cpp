@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vorn::cli {
@@ -30,15 +29,10 @@ protected:
 
     // vornctl as nobody, with a settings folder of its own.
     Result asNobody(const std::vector<std::string>& args) const {
-        std::string line =
+        return runShell(
             "cd " + folder.dir().string() + " && XDG_CONFIG_HOME=" + path("nobody-config") +
-            " setpriv --reuid=nobody --regid=nogroup --clear-groups " + VORN_VORNCTL_BINARY;
-        for (const std::string& arg : args)
-            line += " '" + arg + "'";
-        line += " >" + path("out.txt") + " 2>" + path("err.txt");
-        const int status = std::system(line.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, read(path("out.txt")),
-                read(path("err.txt"))};
+                " setpriv --reuid=nobody --regid=nogroup --clear-groups " + VORN_VORNCTL_BINARY,
+            args);
     }
 };
 
