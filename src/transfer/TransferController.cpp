@@ -91,7 +91,7 @@ void TransferController::RefreshPort() {
 bool TransferController::DetectUSBKeyboard() {
     usb_.setExpectedIdentity(KeyboardIdentity{});
     if (!usb_.GetDeviceFullPath()) {
-        portName_ = "No";
+        portName_ = noPortName;
         return false;
     }
     portName_ = "USB";

@@ -4,6 +4,7 @@
 #include "device/CKBIO.h"
 #include "device/CUSBport.h"
 #include "image/TemplateImage.h"
+#include "transfer/PortName.h"
 #include "transfer/TransferDocument.h"
 #include "transfer/TransferEditing.h"
 #include "transfer/TransferHost.h"
@@ -112,7 +113,7 @@ private:
     std::span<std::uint8_t, packageSize> package();
 
     int portKind_ = noPort;
-    std::string portName_ = "No";
+    std::string portName_ = noPortName;
     bool readEnabled_ = true;
     bool writeEnabled_ = true;
     bool transferActive_ = false;

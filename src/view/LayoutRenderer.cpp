@@ -135,9 +135,8 @@ void LayoutRenderer::paint(QPainter& painter, CVornDoc& doc, const EditingState&
              scanMode ? tr("Use Mouse or <Shift> + <Arrow> to Select Key. Use <ESC> then "
                            "<Func Key> to Input Function Key Code.")
                       : tr("Use Mouse or <Shift> + <Arrow> to Select Key.  "));
-    // "No": no keyboard found.
     const QString port =
-        transfer.portName == "No" ? tr("No", "no port") : oemToUnicode(transfer.portName);
+        transfer.portName == noPortName ? tr("No", "no port") : oemToUnicode(transfer.portName);
     drawText(context, 620, 2, tr("Port Name: %1").arg(port));
 
     const std::array<std::pair<int, QColor>, 5> legendColours{

@@ -3,6 +3,7 @@
 
 #include "editor/EditingState.h"
 #include "editor/ViewGeometry.h"
+#include "transfer/PortName.h"
 #include "view/LabelFit.h"
 
 #include <QColor>
@@ -25,7 +26,7 @@ class CVornDoc;
 
 // What the screen shows of the keyboard connection and a running transfer.
 struct TransferStatus {
-    std::string portName = "No";
+    std::string portName = noPortName;
     bool active = false;
     bool reading = false;
     std::string percent; // drawn while a transfer runs, e.g. "50%"
