@@ -201,7 +201,7 @@ void EditorSession::switchModel(int modelId) {
 
 Repaint EditorSession::keyDown(const KeyEvent& key) {
     const int typedKey = editing_.selectedKey;
-    const std::string caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
+    const std::string caption = selectedCaption();
     const PendingStep pending = beginStep();
     const Repaint repaint = selection_.keyDown(key);
     UndoStep step =
@@ -281,8 +281,8 @@ const std::string& EditorSession::selectedKeyText() const {
 }
 
 bool EditorSession::editKeyLabel() {
-    const std::string& caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
-    const std::optional<std::string> label = dialogs_.askKeyLabel(caption, selectedKeyLabel());
+    const std::optional<std::string> label =
+        dialogs_.askKeyLabel(selectedCaption(), selectedKeyLabel());
     return label && setSelectedKeyLabel(*label);
 }
 
@@ -295,10 +295,13 @@ bool EditorSession::setSelectedKeyLabel(std::string typed) {
     }
     if (label == selectedKeyLabel())
         return false;
-    const std::string caption = doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
-    recordStep(fillIn(translateText("vorn::EditorSession", "Label of %1"), {caption}),
+    recordStep(fillIn(translateText("vorn::EditorSession", "Label of %1"), {selectedCaption()}),
                [&] { doc_.setCapLabel(editing_.selectedKey, label); });
     return true;
+}
+
+const std::string& EditorSession::selectedCaption() const {
+    return doc_.keyLabel()[static_cast<std::size_t>(editing_.selectedSlot)];
 }
 
 const std::string& EditorSession::selectedKeyLabel() const {

@@ -123,6 +123,7 @@ public:
 
 private:
     bool saveTo(const std::string& path);
+    const std::string& selectedCaption() const;
     SessionFile file() const { return {path_, title_}; }
     UndoStep stepSince(const PendingStep& pending, std::string name) const;
     void applyStep(const UndoStep& step, TemplateChange::Side side);
