@@ -21,12 +21,17 @@ LegendPaper localPaper() {
                                                                               : LegendPaper::a4;
 }
 
+// What a template not yet saved is called.
+std::string untitledName() {
+    return translateText("vorn::EditorSession", EditorSession::untitled);
+}
+
 } // namespace
 
 LegendSheet LegendPrinting::sheet() const {
     const CVornDoc& doc = session_.doc();
     const std::string name = session_.path().empty()
-                                 ? translateText("vorn::EditorSession", EditorSession::untitled)
+                                 ? untitledName()
                                  : std::filesystem::path(session_.path()).filename().string();
     LegendOptions options;
     options.paper = localPaper();
@@ -36,8 +41,7 @@ LegendSheet LegendPrinting::sheet() const {
 QString LegendPrinting::suggestedPdfPath() const {
     if (session_.path().empty())
         return QString::fromStdString(
-            (std::filesystem::path(session_.doc().startDirectory()) /
-             (translateText("vorn::EditorSession", EditorSession::untitled) + ".pdf"))
+            (std::filesystem::path(session_.doc().startDirectory()) / (untitledName() + ".pdf"))
                 .string());
     std::filesystem::path path(session_.path());
     return QString::fromStdString(path.replace_extension(".pdf").string());
