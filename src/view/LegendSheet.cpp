@@ -101,6 +101,12 @@ LegendSheet::LegendSheet(LegendContent content, LegendOptions options)
     , options_(options)
     , font_(sansFont()) {}
 
+QFont LegendSheet::fontOf(double points) const {
+    QFont font = font_;
+    font.setPointSizeF(points);
+    return font;
+}
+
 QPageLayout LegendSheet::pageLayout() const {
     const QPageSize size(legendPageSize(options_.paper));
     const QSizeF portrait =
@@ -181,8 +187,7 @@ void LegendSheet::paintPage(Painting& p, const LegendPage& page, int number) con
 }
 
 void LegendSheet::paintHeader(Painting& p, int number) const {
-    QFont title = font_;
-    title.setPointSizeF(titlePoints);
+    QFont title = fontOf(titlePoints);
     title.setBold(true);
     p.painter.setPen(ink);
     const double baseline = 5;
@@ -207,8 +212,7 @@ void LegendSheet::paintCap(Painting& p, const LegendPage& page, const LegendCap&
     p.painter.setBrush(Qt::NoBrush);
     p.painter.drawPath(outline);
 
-    QFont small = font_;
-    small.setPointSizeF(captionPoints);
+    const QFont small = fontOf(captionPoints);
     const QFontMetricsF metrics = p.metrics(small);
     const QString caption =
         metrics.elidedText(oemToUnicode(content_.captions[cap.slot]), Qt::ElideRight,
@@ -233,8 +237,7 @@ void LegendSheet::paintLabel(Painting& p, const QRectF& box, const QString& text
 // A registration mark (a circle and a cross) at both ends of every join with the page beside,
 // named by the two pages: the sheets are laid over each other at their marks.
 void LegendSheet::paintJoins(Painting& p, const LegendPage& page, int number) const {
-    QFont small = font_;
-    small.setPointSizeF(markPoints);
+    const QFont small = fontOf(markPoints);
     const LegendPlan& plan = p.plan;
     const QRect span = page.span;
     const QPointF first = plan.place(page, QPointF(span.topLeft()));
@@ -267,8 +270,7 @@ void LegendSheet::paintRuler(Painting& p) const {
     const double line = p.plan.paintArea().height() - LegendPlan::footerHeight + 3.5;
     p.painter.setPen(p.pen(0.12, ink));
     p.painter.drawLine(p.at({rulerLeft, line}), p.at({rulerLeft + rulerLength, line}));
-    QFont numbers = font_;
-    numbers.setPointSizeF(rulerPoints);
+    const QFont numbers = fontOf(rulerPoints);
     for (int mm = 0; mm <= int(rulerLength); ++mm) {
         const double length = mm % 10 == 0 ? 2.6 : mm % 5 == 0 ? 1.8 : 1.1;
         const double x = rulerLeft + mm;
@@ -278,8 +280,7 @@ void LegendSheet::paintRuler(Painting& p) const {
     }
     p.text({rulerLeft + rulerLength + 2, line + 5}, "mm", numbers, Qt::AlignLeft);
 
-    QFont pitch = font_;
-    pitch.setPointSizeF(pitchPoints);
+    const QFont pitch = fontOf(pitchPoints);
     p.text({rulerLeft + rulerLength + 12, line + 2.8}, pitchLine(options_.pitch), pitch,
            Qt::AlignLeft);
 }
@@ -289,8 +290,7 @@ void LegendSheet::paintFooter(Painting& p) const {
     const double rule = area.height() - 5;
     p.painter.setPen(p.pen(0.1, ruleInk));
     p.painter.drawLine(p.at({0, rule}), p.at({area.width(), rule}));
-    QFont small = font_;
-    small.setPointSizeF(footerPoints);
+    const QFont small = fontOf(footerPoints);
     p.painter.setPen(footerInk);
     const double baseline = area.height() - 1.5;
     p.text({0, baseline}, tr("Template: %1").arg(QString::fromStdString(content_.fileName)), small,

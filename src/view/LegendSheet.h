@@ -68,6 +68,9 @@ public:
 private:
     struct Painting;
 
+    // The sheet's sans-serif face at a point size.
+    QFont fontOf(double points) const;
+
     void paintPage(Painting& p, const LegendPage& page, int number) const;
     void paintHeader(Painting& p, int number) const;
     void paintCap(Painting& p, const LegendPage& page, const LegendCap& cap) const;
