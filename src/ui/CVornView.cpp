@@ -347,14 +347,7 @@ bool CVornView::event(QEvent* event) {
         event->ignore();
         return true;
     }
-    const CVornDoc& doc = session_.doc();
-    const auto key = static_cast<std::size_t>(doc.layout().slotKey()[slot]);
-    QString tip = oemToUnicode(doc.keyLabel()[static_cast<std::size_t>(slot)]);
-    if (!doc.capLabel()[key].empty())
-        tip += "\n" + QString::fromStdString(doc.capLabel()[key]);
-    if (!doc.keyText()[key].empty())
-        tip += "\n" + oemToClipboard(doc.keyText()[key]);
-    QToolTip::showText(help->globalPos(), tip, this);
+    QToolTip::showText(help->globalPos(), LayoutRenderer::keyCapTip(session_.doc(), slot), this);
     return true;
 }
 

@@ -163,6 +163,16 @@ void LayoutRenderer::paint(QPainter& painter, CVornDoc& doc, const EditingState&
     painter.restore();
 }
 
+QString LayoutRenderer::keyCapTip(const CVornDoc& doc, int slot) {
+    const auto key = static_cast<std::size_t>(doc.layout().slotKey()[slot]);
+    QString tip = oemToUnicode(doc.keyLabel()[static_cast<std::size_t>(slot)]);
+    if (!doc.capLabel()[key].empty())
+        tip += "\n" + QString::fromStdString(doc.capLabel()[key]);
+    if (!doc.keyText()[key].empty())
+        tip += "\n" + oemToClipboard(doc.keyText()[key]);
+    return tip;
+}
+
 const FittedLabel& LayoutRenderer::fitted(const QString& label, QSize box,
                                           const QPaintDevice* device) const {
     const QString cacheKey =

@@ -59,6 +59,9 @@ public:
     // The bytes of the selected key's text that the content line shows, from the window start.
     static std::string contentLine(const CVornDoc& doc, const EditingState& state);
 
+    // A key cap's tooltip: its caption, then its label and its key text where it has them.
+    static QString keyCapTip(const CVornDoc& doc, int slot);
+
     const QFont& font() const { return font_; }
 
     // Key caps show their labels (shrunk to fit, centred) in place of their captions.
